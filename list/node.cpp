@@ -1,0 +1,7 @@
+// node.cpp - matching a record against a list element.
+#include "node.h"
+
+bool matches(const vint& r, const node& p) noexcept {
+    return r.zena == p.zena && r.objom == p.objom && r.firma[0] == p.firma[0] &&
+           r.marka[0] == p.marka[0];
+}

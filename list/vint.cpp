@@ -1,0 +1,11 @@
+// vint.cpp - text fields of the entry record.
+#include "vint.h"
+
+#include <cstring>
+
+void copyTextField(char (&field)[kTextFieldSize], const char* text) noexcept {
+    const std::size_t length = text ? strnlen(text, kTextFieldSize - 1) : 0;
+    if (length > 0)
+        std::memcpy(field, text, length);
+    std::memset(field + length, 0, kTextFieldSize - length);
+}

@@ -1,0 +1,14 @@
+// conversions.h - integer <-> text, as the window's fields and cells hold numbers.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+/// Converts an optional minus sign followed by decimal digits whose value fits a 32-bit signed
+/// integer. Anything else (the empty text, blanks, a plus sign, letters, an out-of-range value)
+/// throws Exception with the message "'<text>' is not a valid integer value".
+std::int32_t StrToInt(const QString& text);
+
+/// The decimal text of `value`, with a minus sign when negative.
+QString IntToStr(std::int32_t value);

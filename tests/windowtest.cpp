@@ -1,0 +1,94 @@
+// windowtest.cpp - a window under test.
+#include "windowtest.h"
+
+#include "platform/errorboundary.h"
+#include "platform/stringgrid.h"
+#include "window/textfield.h"
+
+#include <QTest>
+
+WindowTest::WindowTest() {
+    drives.clear();
+    input = vint{};
+    platform::setErrorReporter([this](const QString& message) { errors << message; });
+    window = std::make_unique<TForm1>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+WindowTest::~WindowTest() {
+    platform::setErrorReporter({});
+    window.reset();
+    drives.clear();
+}
+
+QLineEdit* WindowTest::edit(const char* name) const {
+    auto* found = window->findChild<QLineEdit*>(name);
+    Q_ASSERT_X(found, name, "no such edit");
+    return found;
+}
+
+QPushButton* WindowTest::button(const char* name) const {
+    auto* found = window->findChild<QPushButton*>(name);
+    Q_ASSERT_X(found, name, "no such button");
+    return found;
+}
+
+QLabel* WindowTest::label(const char* name) const {
+    auto* found = window->findChild<QLabel*>(name);
+    Q_ASSERT_X(found, name, "no such label");
+    return found;
+}
+
+StringGrid* WindowTest::grid() const { return window->findChild<StringGrid*>("StringGrid1"); }
+
+void WindowTest::type(const char* editName, const QString& text) const {
+    QLineEdit* target = edit(editName);
+    target->setFocus();
+    target->selectAll();
+    QTest::keyClick(target, Qt::Key_Delete);
+    QTest::keyClicks(target, text);
+}
+
+void WindowTest::click(const char* buttonName) const {
+    QTest::mouseClick(button(buttonName), Qt::LeftButton);
+}
+
+void WindowTest::add(const QString& firma, const QString& marka, const QString& objom,
+                     const QString& zena, const QString& position) const {
+    type("Edit1", firma);
+    type("Edit2", marka);
+    type("Edit3", objom);
+    type("Edit4", zena);
+    type("Edit6", position);
+    click("Button1");
+}
+
+QStringList WindowTest::row(int r) const {
+    QStringList cells;
+    for (int col = 1; col <= 4; ++col)
+        cells << grid()->Cells(col, r);
+    return cells;
+}
+
+QList<QStringList> WindowTest::rows() const {
+    QList<QStringList> result;
+    for (int r = 1; r < grid()->RowCount(); ++r)
+        result << row(r);
+    return result;
+}
+
+WindowState WindowTest::state() const {
+    WindowState s;
+    for (const node* p = drives.headNode(); p; p = p->next)
+        s.list << QStringList{fieldText(p->firma), fieldText(p->marka), QString::number(p->objom),
+                              QString::number(p->zena)};
+    for (int r = 0; r < grid()->RowCount(); ++r) {
+        QStringList cells;
+        for (int col = 0; col < grid()->ColCount(); ++col)
+            cells << grid()->Cells(col, r);
+        s.grid << cells;
+    }
+    s.labels = {label("Label6")->text(), label("Label7")->text(), label("Label8")->text()};
+    return s;
+}

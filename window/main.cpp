@@ -1,0 +1,24 @@
+// main.cpp - the program entry: the application, its one window and its event loop.
+#include "Unit1.h"
+
+#include "platform/errorboundary.h"
+#include "platform/exception.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("drivelist"));
+    // The window's pixel layout was made for one look; a platform style would change the sizes.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    try {
+        TForm1 form;
+        form.show();
+        QApplication::exec();
+    } catch (const Exception& e) {
+        platform::ShowException(e.Message());
+    } catch (...) {
+        platform::ShowException(QString());
+    }
+    return 0;
+}

@@ -1,0 +1,14 @@
+// textfield.h - texts typed into the window, kept in the records' 10-byte fields.
+#pragma once
+
+#include "list/vint.h"
+
+#include <QString>
+
+/// Stores `text` in `field` in the fields' 8-bit code page. A text with a control character, with
+/// a character the code page lacks, or of more than 9 characters is refused: Exception is thrown,
+/// naming `fieldName` and the rule, and `field` is left as it was.
+void copyText(char (&field)[kTextFieldSize], const QString& text, const QString& fieldName);
+
+/// The text held in a field.
+QString fieldText(const char (&field)[kTextFieldSize]);
