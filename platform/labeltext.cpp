@@ -14,6 +14,8 @@ void SetText(QLabel* label, const QString& caption) {
 }
 
 void fitLabel(QLabel* label) {
+    if (label->text().isEmpty())
+        return; // nothing to show, so the stored size stands
     const QSize hint = label->sizeHint();
     label->resize(std::max(label->width(), hint.width()), std::max(label->height(), hint.height()));
 }

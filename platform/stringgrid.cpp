@@ -31,7 +31,10 @@ public:
         heading.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         const QWidget* widget = option.widget;
         QStyle* style = widget ? widget->style() : QApplication::style();
+        // The style leaves its own pen and clip behind; the cells painted after must not inherit them.
+        painter->save();
         style->drawControl(QStyle::CE_Header, &heading, painter, widget);
+        painter->restore();
     }
 };
 

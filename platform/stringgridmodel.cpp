@@ -15,7 +15,7 @@ int StringGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!contains(index))
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
         return at(index.column(), index.row());
@@ -23,19 +23,23 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
 }
 
 bool StringGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid) ||
-        isFixed(index))
+    if (role != Qt::EditRole || !contains(index) || isFixed(index))
         return false;
     setCell(index.column(), index.row(), value.toString());
     return true;
 }
 
 Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!contains(index))
         return Qt::NoItemFlags;
     if (isFixed(index))
         return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool StringGridModel::contains(const QModelIndex& index) const {
+    return index.isValid() && index.model() == this && index.row() < rows &&
+           index.column() < columns;
 }
 
 bool StringGridModel::isFixed(const QModelIndex& index) const {

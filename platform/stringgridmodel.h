@@ -41,6 +41,7 @@ public:
     void endUpdate();
 
 private:
+    bool contains(const QModelIndex& index) const;
     QString& at(int col, int row) { return cells[std::size_t(row) * std::size_t(columns) + col]; }
     const QString& at(int col, int row) const {
         return cells[std::size_t(row) * std::size_t(columns) + col];

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 WindowTest::WindowTest() {
     drives.clear();
     input = vint{};
@@ -47,20 +49,34 @@ void WindowTest::type(const char* editName, const QString& text) const {
     target->setFocus();
     target->selectAll();
     QTest::keyClick(target, Qt::Key_Delete);
-    QTest::keyClicks(target, text);
+    const bool typeable =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint() && !c.isSurrogate(); });
+    if (typeable) {
+        // One key press per character; keyClicks() would take Latin-1 only.
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    } else {
+        target->insert(text); // what no keyboard types arrives by pasting
+    }
+
 }
 
 void WindowTest::click(const char* buttonName) const {
     QTest::mouseClick(button(buttonName), Qt::LeftButton);
 }
 
-void WindowTest::add(const QString& firma, const QString& marka, const QString& objom,
-                     const QString& zena, const QString& position) const {
+void WindowTest::fillAddRow(const QString& firma, const QString& marka, const QString& objom,
+                            const QString& zena, const QString& position) const {
     type("Edit1", firma);
     type("Edit2", marka);
     type("Edit3", objom);
     type("Edit4", zena);
     type("Edit6", position);
+}
+
+void WindowTest::add(const QString& firma, const QString& marka, const QString& objom,
+                     const QString& zena, const QString& position) const {
+    fillAddRow(firma, marka, objom, zena, position);
     click("Button1");
 }
 

@@ -35,6 +35,9 @@ public:
     /// Replaces an edit's text by typing, as a user does.
     void type(const char* editName, const QString& text) const;
     void click(const char* buttonName) const;
+    /// Types an entry into the add row.
+    void fillAddRow(const QString& firma, const QString& marka, const QString& objom,
+                    const QString& zena, const QString& position) const;
     /// Types an entry into the add row and clicks "добавить".
     void add(const QString& firma, const QString& marka, const QString& objom,
              const QString& zena, const QString& position) const;
