@@ -3,7 +3,8 @@
 
 #include "vint.h"
 
-/// A list element: the four fields of a `vint` in the same order, then the link to the next element.
+/// A list element: the four fields of a `vint` in the same order, then the link to the next
+/// element.
 struct node {
     char firma[kTextFieldSize];
     char marka[kTextFieldSize];

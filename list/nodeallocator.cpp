@@ -5,7 +5,9 @@
 #include <new>
 
 namespace {
-void* mallocStorage(std::size_t size) { return std::malloc(size); }
+void* mallocStorage(std::size_t size) {
+    return std::malloc(size);
+}
 NodeAllocator currentAllocator = &mallocStorage;
 } // namespace
 

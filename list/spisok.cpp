@@ -27,7 +27,9 @@ void releaseNode(node* p) noexcept {
 }
 } // namespace
 
-spisok::~spisok() { clear(); }
+spisok::~spisok() {
+    clear();
+}
 
 std::int32_t spisok::indexOf(vint r) {
     if (!head)
@@ -102,7 +104,9 @@ node spisok::findByPrice(std::int32_t price) {
     return *p;
 }
 
-node spisok::first() { return head ? *head : node{}; }
+node spisok::first() {
+    return head ? *head : node{};
+}
 
 void spisok::clear() {
     node* p = head;

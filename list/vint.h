@@ -8,7 +8,8 @@
 inline constexpr std::size_t kTextFieldSize = 10;
 
 /// One entry: manufacturer, model, capacity and price. A plain record, copied whole.
-/// `firma` and `marka` hold NUL-terminated 8-bit texts; every writer keeps the NUL inside the field.
+/// `firma` and `marka` hold NUL-terminated 8-bit texts; every writer keeps the NUL inside the
+/// field.
 struct vint {
     char firma[kTextFieldSize]; ///< manufacturer
     char marka[kTextFieldSize]; ///< model

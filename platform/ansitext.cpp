@@ -70,6 +70,8 @@ QString decode(const char* bytes, std::size_t maxLength) {
     return text;
 }
 
-QString codePageName() { return QStringLiteral("Windows-1251"); }
+QString codePageName() {
+    return QStringLiteral("Windows-1251");
+}
 
 } // namespace ansi

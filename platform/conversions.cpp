@@ -30,4 +30,6 @@ std::int32_t StrToInt(const QString& text) {
     return static_cast<std::int32_t>(value);
 }
 
-QString IntToStr(std::int32_t value) { return QString::number(value); }
+QString IntToStr(std::int32_t value) {
+    return QString::number(value);
+}

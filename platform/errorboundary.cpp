@@ -31,7 +31,9 @@ ErrorReporter setErrorReporter(ErrorReporter reporter) {
     return std::exchange(installedReporter(), std::move(reporter));
 }
 
-void ShowException(const QString& message) { installedReporter()(message); }
+void ShowException(const QString& message) {
+    installedReporter()(message);
+}
 
 void runGuarded(const std::function<void()>& handler) noexcept {
     QString message;

@@ -31,7 +31,8 @@ public:
         heading.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         const QWidget* widget = option.widget;
         QStyle* style = widget ? widget->style() : QApplication::style();
-        // The style leaves its own pen and clip behind; the cells painted after must not inherit them.
+        // The style leaves its own pen and clip behind; the cells painted after must not inherit
+        // them.
         painter->save();
         style->drawControl(QStyle::CE_Header, &heading, painter, widget);
         painter->restore();
@@ -68,39 +69,63 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
     setDefaultRowHeight(24);
 }
 
-QString StringGrid::Cells(int col, int row) const { return cells->cell(col, row); }
+QString StringGrid::Cells(int col, int row) const {
+    return cells->cell(col, row);
+}
 
-void StringGrid::setCells(int col, int row, const QString& text) { cells->setCell(col, row, text); }
+void StringGrid::setCells(int col, int row, const QString& text) {
+    cells->setCell(col, row, text);
+}
 
-int StringGrid::RowCount() const { return cells->rowCount(); }
+int StringGrid::RowCount() const {
+    return cells->rowCount();
+}
 
-void StringGrid::setRowCount(int rows) { cells->setRows(rows); }
+void StringGrid::setRowCount(int rows) {
+    cells->setRows(rows);
+}
 
-int StringGrid::ColCount() const { return cells->columnCount(); }
+int StringGrid::ColCount() const {
+    return cells->columnCount();
+}
 
-void StringGrid::setColCount(int columns) { cells->setColumns(columns); }
+void StringGrid::setColCount(int columns) {
+    cells->setColumns(columns);
+}
 
-int StringGrid::FixedRows() const { return cells->FixedRows(); }
+int StringGrid::FixedRows() const {
+    return cells->FixedRows();
+}
 
 void StringGrid::setFixedRows(int rows) {
     cells->setFixedRows(rows);
     viewport()->update();
 }
 
-int StringGrid::FixedCols() const { return cells->FixedCols(); }
+int StringGrid::FixedCols() const {
+    return cells->FixedCols();
+}
 
 void StringGrid::setFixedCols(int columns) {
     cells->setFixedCols(columns);
     viewport()->update();
 }
 
-int StringGrid::DefaultColWidth() const { return horizontalHeader()->defaultSectionSize(); }
+int StringGrid::DefaultColWidth() const {
+    return horizontalHeader()->defaultSectionSize();
+}
 
-void StringGrid::setDefaultColWidth(int width) { horizontalHeader()->setDefaultSectionSize(width); }
+void StringGrid::setDefaultColWidth(int width) {
+    horizontalHeader()->setDefaultSectionSize(width);
+}
 
-int StringGrid::DefaultRowHeight() const { return verticalHeader()->defaultSectionSize(); }
+int StringGrid::DefaultRowHeight() const {
+    return verticalHeader()->defaultSectionSize();
+}
 
-void StringGrid::setDefaultRowHeight(int height) { verticalHeader()->setDefaultSectionSize(height); }
+void StringGrid::setDefaultRowHeight(int height) {
+    verticalHeader()->setDefaultSectionSize(height);
+}
 
 void StringGrid::finishEditing() {
     if (state() != QAbstractItemView::EditingState)

@@ -37,7 +37,9 @@ QString chainError(const spisok& list) {
     const node* p = head;
     for (std::int32_t steps = 0; steps < list.size() - 1; ++steps) {
         if (!p->next)
-            return QStringLiteral("the chain ends after %1 steps of %2").arg(steps).arg(list.size() - 1);
+            return QStringLiteral("the chain ends after %1 steps of %2")
+                .arg(steps)
+                .arg(list.size() - 1);
         p = p->next;
     }
     return p == tail ? QString() : QStringLiteral("count - 1 steps from head do not reach tail");

@@ -131,9 +131,9 @@ void tst_form1::controlTable() {
 }
 
 void tst_form1::tabOrder() {
-    const QStringList expected = {"StringGrid1", "Button1", "Edit1",  "Edit2", "Edit3",  "Edit4",
-                                  "Button2",     "Button3", "Edit5",  "Button4", "Button5", "Edit6",
-                                  "Edit7",       "Edit8",   "Edit9",  "Edit10", "Button6"};
+    const QStringList expected = {"StringGrid1", "Button1", "Edit1", "Edit2",   "Edit3",   "Edit4",
+                                  "Button2",     "Button3", "Edit5", "Button4", "Button5", "Edit6",
+                                  "Edit7",       "Edit8",   "Edit9", "Edit10",  "Button6"};
     QStringList order;
     QWidget* first = w->grid();
     QWidget* next = first;
@@ -150,8 +150,8 @@ void tst_form1::everyCaptionFitsItsControl() {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents,
-                                                               &option, button);
+        const QRect contents =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
         QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= contents.width(),
                  qPrintable(button->objectName()));
         QVERIFY2(button->fontMetrics().height() <= contents.height(),
@@ -167,14 +167,12 @@ void tst_form1::everyCaptionFitsItsControl() {
         QVERIFY2(edit->fontMetrics().horizontalAdvance(edit->text()) <=
                      contents.width() - 2 * editorMargin,
                  qPrintable(edit->objectName()));
-        QVERIFY2(edit->fontMetrics().height() <= contents.height(),
-                 qPrintable(edit->objectName()));
+        QVERIFY2(edit->fontMetrics().height() <= contents.height(), qPrintable(edit->objectName()));
     }
     for (const QLabel* label : w->form()->findChildren<QLabel*>()) {
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                  qPrintable(label->objectName()));
-        QVERIFY2(label->fontMetrics().height() <= label->height(),
-                 qPrintable(label->objectName()));
+        QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(label->objectName()));
     }
 }
 
@@ -215,16 +213,26 @@ void tst_form1::badAddInputChangesNothing_data() {
     QTest::addColumn<QString>("message");
 
     const QString notInteger = QStringLiteral("'%1' is not a valid integer value");
-    QTest::newRow("capacity 8O") << "Edit3" << "8O" << notInteger.arg("8O");
-    QTest::newRow("empty capacity") << "Edit3" << "" << notInteger.arg("");
-    QTest::newRow("price too large") << "Edit4" << "2147483648" << notInteger.arg("2147483648");
-    QTest::newRow("price with letters") << "Edit4" << "abc" << notInteger.arg("abc");
-    QTest::newRow("position with a plus") << "Edit6" << "+1" << notInteger.arg("+1");
-    QTest::newRow("empty position") << "Edit6" << "" << notInteger.arg("");
-    QTest::newRow("ten Latin characters") << "Edit1" << "seagate-xx"
-                                          << "фирма: 'seagate-xx' is 10 characters long; at most 9 fit.";
-    QTest::newRow("ten Cyrillic characters") << "Edit2" << "барракудаа"
-                                             << "марка: 'барракудаа' is 10 characters long; at most 9 fit.";
+    QTest::newRow("capacity 8O") << "Edit3"
+                                 << "8O" << notInteger.arg("8O");
+    QTest::newRow("empty capacity") << "Edit3"
+                                    << "" << notInteger.arg("");
+    QTest::newRow("price too large") << "Edit4"
+                                     << "2147483648" << notInteger.arg("2147483648");
+    QTest::newRow("price with letters") << "Edit4"
+                                        << "abc" << notInteger.arg("abc");
+    QTest::newRow("position with a plus") << "Edit6"
+                                          << "+1" << notInteger.arg("+1");
+    QTest::newRow("empty position") << "Edit6"
+                                    << "" << notInteger.arg("");
+    QTest::newRow("ten Latin characters")
+        << "Edit1"
+        << "seagate-xx"
+        << "фирма: 'seagate-xx' is 10 characters long; at most 9 fit.";
+    QTest::newRow("ten Cyrillic characters")
+        << "Edit2"
+        << "барракудаа"
+        << "марка: 'барракудаа' is 10 characters long; at most 9 fit.";
     QTest::newRow("emoji") << "Edit2" << QString::fromUtf8("disk\U0001F600")
                            << QString::fromUtf8("марка: 'disk\U0001F600' holds a character that "
                                                 "cannot be stored. Only the Latin and Cyrillic "
@@ -264,7 +272,9 @@ void tst_form1::cyrillicTextRoundTrips() {
 }
 
 namespace {
-void* noMemory(std::size_t) { return nullptr; }
+void* noMemory(std::size_t) {
+    return nullptr;
+}
 } // namespace
 
 void tst_form1::failedAllocationShowsAnErrorAndChangesNothing() {

@@ -94,10 +94,13 @@ void tst_platform::codePageRoundTrips_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("Latin") << "seagate" << QByteArray("seagate");
-    QTest::newRow("Cyrillic") << QString::fromUtf8("жёсткий") << QByteArray("\xE6\xB8\xF1\xF2\xEA\xE8\xE9");
+    QTest::newRow("Cyrillic") << QString::fromUtf8("жёсткий")
+                              << QByteArray("\xE6\xB8\xF1\xF2\xEA\xE8\xE9");
     QTest::newRow("capital Cyrillic") << QString::fromUtf8("ЯЁЖ") << QByteArray("\xDF\xA8\xC6");
-    QTest::newRow("signs of the code page") << QString::fromUtf8("№€«»") << QByteArray("\xB9\x88\xAB\xBB");
-    QTest::newRow("Ukrainian and Belarusian") << QString::fromUtf8("ЇїЎў") << QByteArray("\xAF\xBF\xA1\xA2");
+    QTest::newRow("signs of the code page")
+        << QString::fromUtf8("№€«»") << QByteArray("\xB9\x88\xAB\xBB");
+    QTest::newRow("Ukrainian and Belarusian")
+        << QString::fromUtf8("ЇїЎў") << QByteArray("\xAF\xBF\xA1\xA2");
 }
 
 void tst_platform::codePageRoundTrips() {
@@ -146,10 +149,15 @@ void tst_platform::errorBoundaryShowsEveryKindOfError() {
     platform::setErrorReporter([&shown](const QString& m) { shown << m; });
     platform::runGuarded([kind] {
         switch (kind) {
-        case 0: StrToInt("x"); break;
-        case 1: throw std::bad_alloc();
-        case 2: throw std::runtime_error("broken");
-        default: throw 42;
+        case 0:
+            StrToInt("x");
+            break;
+        case 1:
+            throw std::bad_alloc();
+        case 2:
+            throw std::runtime_error("broken");
+        default:
+            throw 42;
         }
     });
     platform::runGuarded([] {}); // a handler that succeeds shows nothing

@@ -13,9 +13,13 @@ namespace {
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
-QStringList letters(const QString& text) { return text.split(QString(), Qt::SkipEmptyParts); }
+QStringList letters(const QString& text) {
+    return text.split(QString(), Qt::SkipEmptyParts);
+}
 
-void* failingAllocator(std::size_t) { return nullptr; }
+void* failingAllocator(std::size_t) {
+    return nullptr;
+}
 } // namespace
 
 class tst_spisok : public QObject {
@@ -125,12 +129,18 @@ void tst_spisok::indexOfNeverComparesTheLastNode_data() {
     QTest::addColumn<QString>("wanted");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("empty list") << "" << "A" << -1;
-    QTest::newRow("one element, no match") << "A" << "X" << 0;
-    QTest::newRow("first matches") << "ABC" << "A" << 0;
-    QTest::newRow("middle matches") << "ABC" << "B" << 1;
-    QTest::newRow("only the last matches") << "ABC" << "C" << 2;
-    QTest::newRow("nothing matches") << "ABC" << "X" << 2;
+    QTest::newRow("empty list") << ""
+                                << "A" << -1;
+    QTest::newRow("one element, no match") << "A"
+                                           << "X" << 0;
+    QTest::newRow("first matches") << "ABC"
+                                   << "A" << 0;
+    QTest::newRow("middle matches") << "ABC"
+                                    << "B" << 1;
+    QTest::newRow("only the last matches") << "ABC"
+                                           << "C" << 2;
+    QTest::newRow("nothing matches") << "ABC"
+                                     << "X" << 2;
 }
 
 void tst_spisok::indexOfNeverComparesTheLastNode() {
@@ -153,21 +163,27 @@ void tst_spisok::removeFirstMatch_data() {
     QTest::addColumn<QString>("remaining");
 
     // The list: seagate/barracuda 80/4000, sx/bq 80/4000, wd/caviar 120/700, maxtor/"" 40/500.
-    QTest::newRow("first of two equal matches") << "seagate" << "barracuda" << 80 << 4000 << true
-                                                << "sx,wd,maxtor";
-    QTest::newRow("first letters only") << "sx" << "bq" << 80 << 4000 << true << "sx,wd,maxtor";
-    QTest::newRow("manufacturer case matters") << "Sx" << "bq" << 80 << 4000 << false
-                                               << "seagate,sx,wd,maxtor";
-    QTest::newRow("model case matters") << "sx" << "Bq" << 80 << 4000 << false
-                                        << "seagate,sx,wd,maxtor";
-    QTest::newRow("capacity must be equal") << "s" << "b" << 81 << 4000 << false
-                                            << "seagate,sx,wd,maxtor";
-    QTest::newRow("price must be equal") << "s" << "b" << 80 << 4001 << false
-                                         << "seagate,sx,wd,maxtor";
-    QTest::newRow("middle") << "w" << "c" << 120 << 700 << true << "seagate,sx,maxtor";
-    QTest::newRow("tail with an empty model") << "m" << "" << 40 << 500 << true << "seagate,sx,wd";
-    QTest::newRow("empty model matches only empty") << "w" << "" << 120 << 700 << false
-                                                    << "seagate,sx,wd,maxtor";
+    QTest::newRow("first of two equal matches")
+        << "seagate"
+        << "barracuda" << 80 << 4000 << true << "sx,wd,maxtor";
+    QTest::newRow("first letters only") << "sx"
+                                        << "bq" << 80 << 4000 << true << "sx,wd,maxtor";
+    QTest::newRow("manufacturer case matters")
+        << "Sx"
+        << "bq" << 80 << 4000 << false << "seagate,sx,wd,maxtor";
+    QTest::newRow("model case matters") << "sx"
+                                        << "Bq" << 80 << 4000 << false << "seagate,sx,wd,maxtor";
+    QTest::newRow("capacity must be equal") << "s"
+                                            << "b" << 81 << 4000 << false << "seagate,sx,wd,maxtor";
+    QTest::newRow("price must be equal") << "s"
+                                         << "b" << 80 << 4001 << false << "seagate,sx,wd,maxtor";
+    QTest::newRow("middle") << "w"
+                            << "c" << 120 << 700 << true << "seagate,sx,maxtor";
+    QTest::newRow("tail with an empty model") << "m"
+                                              << "" << 40 << 500 << true << "seagate,sx,wd";
+    QTest::newRow("empty model matches only empty")
+        << "w"
+        << "" << 120 << 700 << false << "seagate,sx,wd,maxtor";
 }
 
 void tst_spisok::removeFirstMatch() {
@@ -192,11 +208,21 @@ void tst_spisok::removeThenAppend_data() {
     QTest::addColumn<QString>("removed");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("head") << "ABC" << "A" << "BCZ";
-    QTest::newRow("middle") << "ABC" << "B" << "ACZ";
-    QTest::newRow("tail") << "ABC" << "C" << "ABZ";
-    QTest::newRow("the only entry") << "A" << "A" << "Z";
-    QTest::newRow("on an empty list") << "" << "A" << "Z";
+    QTest::newRow("head") << "ABC"
+                          << "A"
+                          << "BCZ";
+    QTest::newRow("middle") << "ABC"
+                            << "B"
+                            << "ACZ";
+    QTest::newRow("tail") << "ABC"
+                          << "C"
+                          << "ABZ";
+    QTest::newRow("the only entry") << "A"
+                                    << "A"
+                                    << "Z";
+    QTest::newRow("on an empty list") << ""
+                                      << "A"
+                                      << "Z";
 }
 
 void tst_spisok::removeThenAppend() {

@@ -42,15 +42,17 @@ QLabel* WindowTest::label(const char* name) const {
     return found;
 }
 
-StringGrid* WindowTest::grid() const { return window->findChild<StringGrid*>("StringGrid1"); }
+StringGrid* WindowTest::grid() const {
+    return window->findChild<StringGrid*>("StringGrid1");
+}
 
-void WindowTest::type(const char* editName, const QString& text) const {
-    QLineEdit* target = edit(editName);
+namespace {
+void replaceText(QLineEdit* target, const QString& text) {
     target->setFocus();
     target->selectAll();
     QTest::keyClick(target, Qt::Key_Delete);
-    const bool typeable =
-        std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint() && !c.isSurrogate(); });
+    const bool typeable = std::all_of(text.begin(), text.end(),
+                                      [](QChar c) { return c.isPrint() && !c.isSurrogate(); });
     if (typeable) {
         // One key press per character; keyClicks() would take Latin-1 only.
         for (const QChar c : text)
@@ -58,7 +60,25 @@ void WindowTest::type(const char* editName, const QString& text) const {
     } else {
         target->insert(text); // what no keyboard types arrives by pasting
     }
+}
+} // namespace
 
+void WindowTest::type(const char* editName, const QString& text) const {
+    replaceText(edit(editName), text);
+}
+
+void WindowTest::typeIntoCell(int col, int row, const QString& text) const {
+    StringGrid* g = grid();
+    const QModelIndex cell = g->model()->index(row, col);
+    g->scrollTo(cell);
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(cell).center());
+    QCOMPARE(g->currentIndex(), cell);
+    QTest::keyClick(g->viewport(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(g->indexWidget(cell));
+    QVERIFY(editor);
+    replaceText(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!g->indexWidget(cell)); // the editor commits and closes once events are processed
 }
 
 void WindowTest::click(const char* buttonName) const {

@@ -39,8 +39,11 @@ public:
     void fillAddRow(const QString& firma, const QString& marka, const QString& objom,
                     const QString& zena, const QString& position) const;
     /// Types an entry into the add row and clicks "добавить".
-    void add(const QString& firma, const QString& marka, const QString& objom,
-             const QString& zena, const QString& position) const;
+    void add(const QString& firma, const QString& marka, const QString& objom, const QString& zena,
+             const QString& position) const;
+
+    /// Replaces a cell's text as a user does: click the cell, F2, erase, type, Enter.
+    void typeIntoCell(int col, int row, const QString& text) const;
 
     /// Columns 1 to 4 of a grid row.
     QStringList row(int r) const;

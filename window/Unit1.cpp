@@ -142,7 +142,9 @@ void TForm1::Button4Click(QObject* /*Sender*/) {
     showList(drives);
 }
 
-void TForm1::Button5Click(QObject* /*Sender*/) { close(); }
+void TForm1::Button5Click(QObject* /*Sender*/) {
+    close();
+}
 
 void TForm1::Button6Click(QObject* /*Sender*/) {
     // Every row is read and checked into a new list first: a bad cell leaves the list whole and

@@ -15,9 +15,10 @@ void copyText(char (&field)[kTextFieldSize], const QString& text, const QString&
                             .arg(fieldName));
     const auto bytes = ansi::encode(text);
     if (!bytes)
-        throw Exception(QStringLiteral("%1: '%2' holds a character that cannot be stored. Only "
-                                       "the Latin and Cyrillic letters, digits and signs of %3 fit.")
-                            .arg(fieldName, text, ansi::codePageName()));
+        throw Exception(
+            QStringLiteral("%1: '%2' holds a character that cannot be stored. Only "
+                           "the Latin and Cyrillic letters, digits and signs of %3 fit.")
+                .arg(fieldName, text, ansi::codePageName()));
     if (bytes->size() > maxLength)
         throw Exception(QStringLiteral("%1: '%2' is %3 characters long; at most %4 fit.")
                             .arg(fieldName, text)

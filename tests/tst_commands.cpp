@@ -1,0 +1,367 @@
+// tst_commands.cpp - remove, search by price, clear, accept the grid's edits, and exit.
+#include "windowtest.h"
+
+#include "platform/stringgrid.h"
+#include "window/textfield.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QStringList kBlankRow = {"", "", "", ""};
+
+/// Adds each "firma|marka|objom|zena" entry at the end of the list.
+void addAll(const WindowTest& w, const QStringList& entries) {
+    for (const QString& e : entries) {
+        const QStringList f = e.split('|');
+        w.add(f[0], f[1], f[2], f[3], "2147483647");
+    }
+}
+
+QList<QStringList> asRows(const QStringList& entries) {
+    QList<QStringList> rows;
+    for (const QString& e : entries)
+        rows << e.split('|');
+    return rows;
+}
+
+void fillRemoveRow(const WindowTest& w, const QString& description) {
+    const QStringList f = description.split('|');
+    w.type("Edit7", f[0]);
+    w.type("Edit8", f[1]);
+    w.type("Edit9", f[2]);
+    w.type("Edit10", f[3]);
+}
+
+QStringList resultLabels(const WindowTest& w) {
+    return {w.label("Label6")->text(), w.label("Label7")->text(), w.label("Label8")->text()};
+}
+
+const QStringList kThree = {"A|a|10|700", "B|b|20|4000", "C|c|30|4000"};
+const QStringList kNotFound = {"net", "takogo", "vinta"};
+
+} // namespace
+
+class tst_commands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { w = std::make_unique<WindowTest>(); }
+    void cleanup() { w.reset(); }
+
+    void removeFirstMatch_data();
+    void removeFirstMatch();
+    void removeWithoutMatchKeepsRowsAndRepaints();
+    void removeOnEmptyListChangesNothing();
+    void removeBadNumberShowsErrorEvenOnEmptyList();
+    void removeTailThenAddAtLargePosition();
+
+    void search_data();
+    void search();
+    void searchBadPriceKeepsLabels();
+    void searchShowsLongModelWhole();
+    void searchLeavesUnacceptedEditsOnScreen();
+
+    void clear_data();
+    void clear();
+
+    void acceptEditedPriceIsFound();
+    void acceptUnchangedKeepsOrder();
+    void acceptDiscardsTheBlankRow();
+    void acceptBadCellChangesNothingUntilMended_data();
+    void acceptBadCellChangesNothingUntilMended();
+    void acceptOnEmptyList();
+    void acceptTakesTheCellStillBeingEdited();
+    void unacceptedEditsAreReplacedByTheNextCommand_data();
+    void unacceptedEditsAreReplacedByTheNextCommand();
+
+    void exitClosesTheWindowAndEndsTheLoop();
+
+private:
+    std::unique_ptr<WindowTest> w;
+};
+
+void tst_commands::removeFirstMatch_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("remaining");
+
+    const QStringList twins = {"seagate|barracuda|80|4000", "sx|bq|80|4000"};
+    QTest::newRow("first of two matches")
+        << twins << "seagate|barracuda|80|4000" << QStringList{"sx|bq|80|4000"};
+    QTest::newRow("first letters only") << twins << "sx|bq|80|4000" << QStringList{"sx|bq|80|4000"};
+    QTest::newRow("head") << kThree << "A|a|10|700" << QStringList{kThree[1], kThree[2]};
+    QTest::newRow("middle") << kThree << "B|b|20|4000" << QStringList{kThree[0], kThree[2]};
+    QTest::newRow("tail") << kThree << "C|c|30|4000" << QStringList{kThree[0], kThree[1]};
+    QTest::newRow("the only entry") << QStringList{kThree[0]} << "A|a|10|700" << QStringList{};
+    QTest::newRow("Cyrillic first letter") << QStringList{"жёсткий|диск|1|2", "Жёсткий|диск|1|2"}
+                                           << "Ж|д|1|2" << QStringList{"жёсткий|диск|1|2"};
+}
+
+void tst_commands::removeFirstMatch() {
+    QFETCH(QStringList, entries);
+    QFETCH(QString, description);
+    QFETCH(QStringList, remaining);
+    addAll(*w, entries);
+    fillRemoveRow(*w, description);
+    w->click("Button2");
+    QVERIFY2(w->errors.isEmpty(), qPrintable(w->errors.join('\n')));
+    QCOMPARE(w->rows(), asRows(remaining) << kBlankRow);
+    QCOMPARE(drives.size(), remaining.size());
+}
+
+void tst_commands::removeWithoutMatchKeepsRowsAndRepaints() {
+    addAll(*w, kThree);
+    const WindowState before = w->state();
+    w->typeIntoCell(1, 2, "edited"); // not accepted, so the repaint puts B back
+    for (const char* description : {"a|a|10|700", "A|A|10|700", "A|a|11|700", "A|a|10|701"}) {
+        fillRemoveRow(*w, description);
+        w->click("Button2");
+        QVERIFY(w->state() == before);
+    }
+    QVERIFY(w->errors.isEmpty());
+}
+
+void tst_commands::removeOnEmptyListChangesNothing() {
+    const WindowState before = w->state();
+    w->click("Button2");
+    QVERIFY(w->state() == before);
+    QVERIFY(w->errors.isEmpty());
+}
+
+void tst_commands::removeBadNumberShowsErrorEvenOnEmptyList() {
+    w->type("Edit9", "8O");
+    w->click("Button2");
+    QCOMPARE(w->errors, QStringList{"'8O' is not a valid integer value"});
+    addAll(*w, kThree);
+    const WindowState before = w->state();
+    fillRemoveRow(*w, "A|a|10|");
+    w->click("Button2");
+    QCOMPARE(w->errors.last(), "'' is not a valid integer value");
+    fillRemoveRow(*w, "A|abcdefghij|10|700");
+    w->click("Button2");
+    QCOMPARE(w->errors.last(), "марка: 'abcdefghij' is 10 characters long; at most 9 fit.");
+    QVERIFY(w->state() == before);
+}
+
+void tst_commands::removeTailThenAddAtLargePosition() {
+    addAll(*w, kThree);
+    fillRemoveRow(*w, kThree[2]);
+    w->click("Button2");
+    w->add("D", "d", "40", "50", "100");
+    QCOMPARE(w->rows(), asRows({kThree[0], kThree[1], "D|d|40|50"}) << kBlankRow);
+}
+
+void tst_commands::search_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QStringList>("labels");
+
+    QTest::newRow("first of two with the price") << kThree << "4000" << QStringList{"B", "b", "20"};
+    QTest::newRow("the head") << kThree << "700" << QStringList{"A", "a", "10"};
+    QTest::newRow("only the last has it")
+        << QStringList{"A|a|10|1", "B|b|20|2", "C|c|-30|3"} << "3" << QStringList{"C", "c", "-30"};
+    QTest::newRow("no entry has it") << kThree << "1" << kNotFound;
+    QTest::newRow("empty list") << QStringList{} << "700" << kNotFound;
+    QTest::newRow("empty list, price 0") << QStringList{} << "0" << kNotFound;
+    QTest::newRow("initial 700 without one")
+        << QStringList{"seagate|barracuda|80|4000"} << "700" << kNotFound;
+}
+
+void tst_commands::search() {
+    QFETCH(QStringList, entries);
+    QFETCH(QString, price);
+    QFETCH(QStringList, labels);
+    addAll(*w, entries);
+    const QList<QStringList> rows = w->rows();
+    w->type("Edit5", price);
+    w->click("Button3");
+    QVERIFY(w->errors.isEmpty());
+    QCOMPARE(resultLabels(*w), labels);
+    QCOMPARE(w->rows(), rows);
+}
+
+void tst_commands::searchBadPriceKeepsLabels() {
+    addAll(*w, kThree);
+    const QStringList initial = {"результат", " поиска", "по цене"};
+    QCOMPARE(resultLabels(*w), initial);
+    w->type("Edit5", "4000$");
+    w->click("Button3");
+    QCOMPARE(w->errors, QStringList{"'4000$' is not a valid integer value"});
+    QCOMPARE(resultLabels(*w), initial);
+    w->type("Edit5", "4000");
+    w->click("Button3");
+    w->type("Edit5", "");
+    w->click("Button3");
+    QCOMPARE(resultLabels(*w), QStringList({"B", "b", "20"}));
+}
+
+void tst_commands::searchShowsLongModelWhole() {
+    addAll(*w, {"ЩЩЩЩЩЩЩЩЩ|ЖЖЖЖЖЖЖЖЖ|2147483647|5"});
+    w->type("Edit5", "5");
+    w->click("Button3");
+    for (const char* name : {"Label6", "Label7", "Label8"}) {
+        const QLabel* label = w->label(name);
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
+    }
+    w->type("Edit5", "6");
+    w->click("Button3");
+    QCOMPARE(resultLabels(*w), kNotFound);
+}
+
+void tst_commands::searchLeavesUnacceptedEditsOnScreen() {
+    addAll(*w, kThree);
+    w->typeIntoCell(2, 1, "typed");
+    w->type("Edit5", "700");
+    w->click("Button3");
+    QCOMPARE(w->grid()->Cells(2, 1), "typed");
+    QCOMPARE(resultLabels(*w), QStringList({"A", "a", "10"})); // the list itself is unchanged
+}
+
+void tst_commands::clear_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("three entries") << kThree;
+    QTest::newRow("empty list") << QStringList{};
+}
+
+void tst_commands::clear() {
+    QFETCH(QStringList, entries);
+    addAll(*w, entries);
+    w->click("Button4");
+    QVERIFY(drives.empty());
+    QCOMPARE(w->grid()->RowCount(), 2);
+    QCOMPARE(w->row(0), QStringList({"firma", "marka", "objom", "zena"}));
+    QCOMPARE(w->rows(), QList<QStringList>{kBlankRow});
+    w->add("Z", "z", "1", "2", "5");
+    QCOMPARE(w->rows(), asRows({"Z|z|1|2"}) << kBlankRow);
+}
+
+void tst_commands::acceptEditedPriceIsFound() {
+    addAll(*w, {"A|a|10|700", "B|b|20|4000", "C|c|30|900"});
+    w->typeIntoCell(4, 2, "3500");
+    w->click("Button6");
+    QVERIFY(w->errors.isEmpty());
+    w->type("Edit5", "3500");
+    w->click("Button3");
+    QCOMPARE(resultLabels(*w), QStringList({"B", "b", "20"}));
+}
+
+void tst_commands::acceptUnchangedKeepsOrder() {
+    addAll(*w, kThree);
+    const WindowState before = w->state();
+    w->click("Button6");
+    QVERIFY(w->errors.isEmpty());
+    QVERIFY(w->state() == before);
+}
+
+void tst_commands::acceptDiscardsTheBlankRow() {
+    addAll(*w, kThree);
+    const WindowState before = w->state();
+    w->typeIntoCell(1, 4, "new");
+    w->typeIntoCell(3, 4, "1");
+    w->typeIntoCell(4, 4, "2");
+    w->click("Button6");
+    QVERIFY(w->errors.isEmpty());
+    QVERIFY(w->state() == before);
+}
+
+void tst_commands::acceptBadCellChangesNothingUntilMended_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("emptied capacity") << 3 << ""
+                                      << "Row 2, column 3 (objom): '' is not a valid integer value";
+    QTest::newRow("price with letters")
+        << 4 << "4k"
+        << "Row 2, column 4 (zena): '4k' is not a valid integer value";
+    QTest::newRow("over-long manufacturer")
+        << 1 << "0123456789"
+        << "Row 2, column 1 (firma): '0123456789' is 10 characters long; at most 9 fit.";
+    QTest::newRow("model outside the code page")
+        << 2 << QString::fromUtf8("\u00C5ngstr")
+        << QString::fromUtf8("Row 2, column 2 (marka): '\u00C5ngstr' holds a character that "
+                             "cannot be stored. Only the Latin and Cyrillic letters, digits and "
+                             "signs of Windows-1251 fit.");
+}
+
+void tst_commands::acceptBadCellChangesNothingUntilMended() {
+    QFETCH(int, col);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    addAll(*w, kThree);
+    const WindowState accepted = w->state();
+    w->typeIntoCell(4, 1, "1"); // an edit above the bad row is not taken either
+    w->typeIntoCell(col, 2, text);
+    const WindowState typed = w->state();
+    w->click("Button6");
+    QCOMPARE(w->errors, QStringList{message});
+    QCOMPARE(w->state().list, accepted.list); // the list keeps all three
+    QCOMPARE(w->state().grid, typed.grid);    // the grid keeps what was typed
+    w->typeIntoCell(col, 2, col <= 2 ? "mended" : "25");
+    w->click("Button6");
+    QCOMPARE(w->errors.size(), 1);
+    QCOMPARE(drives.size(), 3);
+    QCOMPARE(w->row(1), QStringList({"A", "a", "10", "1"}));
+    QCOMPARE(w->row(2)[col - 1], col <= 2 ? "mended" : "25");
+}
+
+void tst_commands::acceptOnEmptyList() {
+    const WindowState before = w->state();
+    w->click("Button6");
+    QVERIFY(w->errors.isEmpty());
+    QVERIFY(w->state() == before);
+    QVERIFY(drives.empty());
+}
+
+void tst_commands::acceptTakesTheCellStillBeingEdited() {
+    addAll(*w, kThree);
+    StringGrid* grid = w->grid();
+    const QModelIndex cell = grid->model()->index(3, 4);
+    grid->setCurrentIndex(cell);
+    QTest::keyClick(grid->viewport(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell));
+    QVERIFY(editor);
+    editor->setText("1234"); // typed, but neither Enter nor a click elsewhere yet
+    w->click("Button6");
+    QVERIFY(w->errors.isEmpty());
+    QCOMPARE(drives.tailNode()->zena, 1234);
+    QCOMPARE(grid->Cells(4, 3), "1234");
+    QVERIFY(!grid->indexWidget(cell));
+}
+
+void tst_commands::unacceptedEditsAreReplacedByTheNextCommand_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("add") << "Button1";
+    QTest::newRow("remove") << "Button2";
+    QTest::newRow("clear") << "Button4";
+}
+
+void tst_commands::unacceptedEditsAreReplacedByTheNextCommand() {
+    QFETCH(QString, button);
+    addAll(*w, kThree);
+    w->typeIntoCell(1, 1, "typed");
+    fillRemoveRow(*w, "X|x|0|0");
+    w->click(button.toLatin1());
+    QVERIFY(w->errors.isEmpty());
+    QVERIFY(w->grid()->Cells(1, 1) != "typed");
+    QCOMPARE(w->grid()->Cells(1, 1),
+             drives.empty() ? QString() : fieldText(drives.headNode()->firma));
+}
+
+void tst_commands::exitClosesTheWindowAndEndsTheLoop() {
+    bool timedOut = false;
+    QTimer::singleShot(0, this, [this] { w->click("Button5"); });
+    QTimer::singleShot(5000, this, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::quit();
+    });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!timedOut);
+    QVERIFY(!w->form()->isVisible());
+}
+
+QTEST_MAIN(tst_commands)
+#include "tst_commands.moc"
