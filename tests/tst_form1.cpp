@@ -46,6 +46,8 @@ private slots:
     void badAddInputChangesNothing();
     void cyrillicTextRoundTrips();
     void failedAllocationShowsAnErrorAndChangesNothing();
+    void showListWritesOnlyRowsThatExist_data();
+    void showListWritesOnlyRowsThatExist();
 
 private:
     std::unique_ptr<WindowTest> w;
@@ -65,6 +67,13 @@ void tst_form1::startsWithHeadingsAndOneBlankRow() {
     QCOMPARE(w->grid()->Cells(0, 0), "");
     QCOMPARE(w->grid()->columnWidth(1), 80);
     QCOMPARE(w->grid()->rowHeight(1), 24);
+    // The stored layout sets the grid through its properties.
+    QCOMPARE(w->grid()->property("fixedRows").toInt(), 1);
+    QCOMPARE(w->grid()->property("fixedCols").toInt(), 1);
+    QCOMPARE(w->grid()->property("defaultColWidth").toInt(), 80);
+    QCOMPARE(w->grid()->property("defaultRowHeight").toInt(), 24);
+    QCOMPARE(w->grid()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(w->grid()->selectionMode(), QAbstractItemView::ContiguousSelection);
     QCOMPARE(form->font().family(), "Liberation Sans");
     QCOMPARE(form->font().pixelSize(), 11);
     QCOMPARE(w->label("Label9")->font().pixelSize(), 16);
@@ -287,6 +296,31 @@ void tst_form1::failedAllocationShowsAnErrorAndChangesNothing() {
     QVERIFY(w->state() == before);
     w->click("Button1");
     QCOMPARE(gridFirmas(*w), QStringList({"A", "B"}));
+}
+
+void tst_form1::showListWritesOnlyRowsThatExist_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("firmas"); // column 1 of rows 1 and below
+
+    QTest::newRow("more rows than entries") << 6 << QStringList{"A", "B", "C", "", ""};
+    QTest::newRow("fewer rows than entries") << 3 << QStringList{"A", "B"};
+}
+
+void tst_form1::showListWritesOnlyRowsThatExist() {
+    QFETCH(int, rows);
+    QFETCH(QStringList, firmas);
+    addSteps(*w, {"A|a|1|2|9", "B|b|3|4|9", "C|c|5|-6|9"});
+    w->grid()->setRowCount(rows);
+    for (int r = 1; r < rows; ++r)
+        w->grid()->setCells(2, r, "stale");
+    showList(drives);
+    QStringList shown;
+    for (int r = 1; r < rows; ++r)
+        shown << w->grid()->Cells(1, r);
+    QCOMPARE(shown, firmas);
+    QCOMPARE(w->grid()->RowCount(), rows);
+    QCOMPARE(w->grid()->Cells(2, rows - 1), firmas.last().isEmpty() ? "" : "b");
+    QCOMPARE(w->row(0), QStringList({"firma", "marka", "objom", "zena"}));
 }
 
 QTEST_MAIN(tst_form1)

@@ -6,10 +6,17 @@
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
+#include "platform/fontmap.h"
+
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTest>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -29,6 +36,11 @@ private slots:
     void decodeStopsAtNulOrLength();
     void errorBoundaryShowsEveryKindOfError_data();
     void errorBoundaryShowsEveryKindOfError();
+    void errorDialogShowsTheMessage();
+    void failingReporterStopsAtTheBoundary();
+    void fontMapping_data();
+    void fontMapping();
+    void gridModelRefusesWhatIsNotItsCell();
     void gridRowCountKeepsCells();
     void gridFixedCellsAreNotEditable();
     void gridBatchUpdateAnnouncesOnce();
@@ -163,6 +175,82 @@ void tst_platform::errorBoundaryShowsEveryKindOfError() {
     platform::runGuarded([] {}); // a handler that succeeds shows nothing
     platform::setErrorReporter({});
     QCOMPARE(shown, QStringList{message});
+}
+
+void tst_platform::errorDialogShowsTheMessage() {
+    QString shown;
+    QTimer::singleShot(0, this, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        shown = box->text();
+        box->accept();
+    });
+    platform::runGuarded([] { throw Exception("shown in a dialog"); });
+    QCOMPARE(shown, "shown in a dialog");
+}
+
+void tst_platform::failingReporterStopsAtTheBoundary() {
+    int calls = 0;
+    platform::setErrorReporter([&calls](const QString&) {
+        ++calls;
+        throw std::runtime_error("the reporter fails too");
+    });
+    platform::runGuarded([] { throw Exception("first"); }); // noexcept: a leak would terminate
+    platform::setErrorReporter({});
+    QCOMPARE(calls, 1);
+    QCOMPARE(Exception(QString::fromUtf8("цена")).what(), QByteArray("цена"));
+}
+
+void tst_platform::fontMapping_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QString>("mappedFamily");
+    QTest::addColumn<int>("mappedPixels");
+    QTest::newRow("8 points") << "MS Sans Serif" << 8 << "Liberation Sans" << 11;
+    QTest::newRow("12 points") << "MS Sans Serif" << 12 << "Liberation Sans" << 16;
+    QTest::newRow("another face stays") << "DejaVu Serif" << 8 << "DejaVu Serif" << -1;
+    QTest::newRow("a pixel size stays") << "MS Sans Serif" << -1 << "MS Sans Serif" << 13;
+}
+
+void tst_platform::fontMapping() {
+    QFETCH(QString, family);
+    QFETCH(int, points);
+    QFETCH(QString, mappedFamily);
+    QFETCH(int, mappedPixels);
+    QWidget root;
+    auto* inherits = new QLabel(&root);
+    auto* own = new QLabel(&root);
+    QFont font(family);
+    if (points > 0)
+        font.setPointSize(points);
+    else
+        font.setPixelSize(13);
+    own->setFont(font);
+    platform::mapWindowsFonts(&root);
+    QCOMPARE(own->font().family(), mappedFamily);
+    QCOMPARE(own->font().pixelSize(), mappedPixels);
+    QCOMPARE(inherits->font(), root.font()); // only widgets with a font of their own change
+}
+
+void tst_platform::gridModelRefusesWhatIsNotItsCell() {
+    StringGrid grid;
+    grid.setCells(1, 1, "x");
+    StringGridModel* model = grid.gridModel();
+    const QModelIndex cell = model->index(1, 1);
+    QCOMPARE(model->rowCount(cell), 0);
+    QCOMPARE(model->columnCount(cell), 0);
+    QVERIFY(!model->data(cell, Qt::DecorationRole).isValid());
+    QVERIFY(!model->data(QModelIndex(), Qt::DisplayRole).isValid());
+    QCOMPARE(model->flags(QModelIndex()), Qt::NoItemFlags);
+    QStandardItemModel other(3, 3);
+    QVERIFY(!model->setData(other.index(1, 1), "y", Qt::EditRole));
+    QCOMPARE(grid.Cells(1, 1), "x");
+    QSignalSpy reset(model, &QAbstractItemModel::modelReset);
+    grid.setColCount(grid.ColCount());
+    QCOMPARE(reset.count(), 0);
+    QCOMPARE(grid.Cells(-1, 1), "");
+    QCOMPARE(grid.Cells(1, -1), "");
 }
 
 void tst_platform::gridRowCountKeepsCells() {

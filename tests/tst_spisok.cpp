@@ -310,18 +310,22 @@ void tst_spisok::fieldsNeverOverflow() {
     QCOMPARE(l.headNode()->firma, "fffffffff");
     QCOMPARE(l.headNode()->marka, "mmmmmmmmm");
     QCOMPARE(entry("0123456789abc", "", 0, 0).firma, "012345678");
+    char field[kTextFieldSize];
+    std::memset(field, 'x', sizeof field);
+    copyTextField(field, nullptr);
+    QCOMPARE(QByteArray(field, sizeof field), QByteArray(sizeof field, '\0'));
 }
 
 void tst_spisok::failedAllocationLeavesTheListIntact() {
     spisok l;
     appendNamed(l, {"A", "B", "C"});
-    const NodeAllocator previous = setNodeAllocator(&failingAllocator);
+    setNodeAllocator(&failingAllocator);
     for (const std::int32_t pos : {0, 1, 3, -1}) {
         QVERIFY_THROWS_EXCEPTION(std::bad_alloc, l.insert(entry("X", "x", 1, 1), pos));
         QCOMPARE(firmas(l), QStringList({"A", "B", "C"}));
         CHECK_CHAIN(l);
     }
-    setNodeAllocator(previous);
+    QVERIFY(setNodeAllocator(nullptr) == &failingAllocator); // null brings back the heap
     l.insert(entry("X", "x", 1, 1), 1);
     QCOMPARE(firmas(l), QStringList({"A", "X", "B", "C"}));
     CHECK_CHAIN(l);
