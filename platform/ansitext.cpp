@@ -70,6 +70,18 @@ QString decode(const char* bytes, std::size_t maxLength) {
     return text;
 }
 
+bool decodesTo(const char* bytes, std::size_t maxLength, QStringView text) {
+    const Tables& t = tables();
+    const std::size_t length = strnlen(bytes, maxLength);
+    if (static_cast<std::size_t>(text.size()) != length)
+        return false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (text[static_cast<qsizetype>(i)] !=
+            QChar(t.toUnicode[static_cast<unsigned char>(bytes[i])]))
+            return false;
+    return true;
+}
+
 QString codePageName() {
     return QStringLiteral("Windows-1251");
 }

@@ -17,6 +17,9 @@ std::optional<std::string> encode(const QString& text);
 /// The text of up to `maxLength` bytes, stopping at a NUL.
 QString decode(const char* bytes, std::size_t maxLength);
 
+/// Whether `text` is what `decode(bytes, maxLength)` gives, found without building that text.
+bool decodesTo(const char* bytes, std::size_t maxLength, QStringView text);
+
 /// The name of the code page, for messages.
 QString codePageName();
 

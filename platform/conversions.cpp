@@ -3,7 +3,10 @@
 
 #include "exception.h"
 
+#include <charconv>
+#include <iterator>
 #include <limits>
+#include <system_error>
 
 std::int32_t StrToInt(const QString& text) {
     const auto invalid = [&text] {
@@ -32,4 +35,10 @@ std::int32_t StrToInt(const QString& text) {
 
 QString IntToStr(std::int32_t value) {
     return QString::number(value);
+}
+
+bool isIntText(QStringView text, std::int32_t value) {
+    char digits[16];
+    const auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), value);
+    return error == std::errc() && text == QLatin1StringView(digits, end - digits);
 }

@@ -12,3 +12,6 @@ std::int32_t StrToInt(const QString& text);
 
 /// The decimal text of `value`, with a minus sign when negative.
 QString IntToStr(std::int32_t value);
+
+/// Whether `text` is `IntToStr(value)`, found without building that text.
+bool isIntText(QStringView text, std::int32_t value);

@@ -69,7 +69,7 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
     setDefaultRowHeight(24);
 }
 
-QString StringGrid::Cells(int col, int row) const {
+const QString& StringGrid::Cells(int col, int row) const {
     return cells->cell(col, row);
 }
 

@@ -20,7 +20,8 @@ class StringGrid : public QTableView {
 public:
     explicit StringGrid(QWidget* parent = nullptr);
 
-    QString Cells(int col, int row) const;
+    /// The text at (column, row); empty outside the grid.
+    const QString& Cells(int col, int row) const;
     void setCells(int col, int row, const QString& text);
 
     int RowCount() const;

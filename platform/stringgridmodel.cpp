@@ -46,9 +46,10 @@ bool StringGridModel::isFixed(const QModelIndex& index) const {
     return index.row() < fixedRows || index.column() < fixedCols;
 }
 
-QString StringGridModel::cell(int col, int row) const {
+const QString& StringGridModel::cell(int col, int row) const {
+    static const QString outside;
     if (col < 0 || col >= columns || row < 0 || row >= rows)
-        return {};
+        return outside;
     return at(col, row);
 }
 

@@ -21,7 +21,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     /// The text at (column, row); empty outside the grid.
-    QString cell(int col, int row) const;
+    const QString& cell(int col, int row) const;
     /// Sets the text at (column, row); a cell outside the grid is ignored.
     void setCell(int col, int row, const QString& text);
 

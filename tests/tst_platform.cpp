@@ -29,6 +29,9 @@ private slots:
     void strToIntRefuses_data();
     void strToIntRefuses();
     void intToStrWritesDecimal();
+    void isIntTextMatchesOnlyIntToStr_data();
+    void isIntTextMatchesOnlyIntToStr();
+    void decodesToMatchesOnlyDecode();
     void codePageRoundTrips_data();
     void codePageRoundTrips();
     void codePageRefuses_data();
@@ -100,6 +103,36 @@ void tst_platform::intToStrWritesDecimal() {
     QCOMPARE(IntToStr(-7), "-7");
     QCOMPARE(IntToStr(int(-2147483648LL)), "-2147483648");
     QCOMPARE(IntToStr(2147483647), "2147483647");
+}
+
+void tst_platform::isIntTextMatchesOnlyIntToStr_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("equal") << "7" << 7 << true;
+    QTest::newRow("leading zeros differ") << "007" << 7 << false;
+    QTest::newRow("plus sign differs") << "+7" << 7 << false;
+    QTest::newRow("empty is not zero") << "" << 0 << false;
+    QTest::newRow("minus zero is not zero") << "-0" << 0 << false;
+    QTest::newRow("smallest") << "-2147483648" << int(-2147483648LL) << true;
+    QTest::newRow("other number") << "2147483647" << 2147483646 << false;
+}
+
+void tst_platform::isIntTextMatchesOnlyIntToStr() {
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QFETCH(bool, same);
+    QCOMPARE(isIntText(text, value), same);
+    QCOMPARE(isIntText(text, value), text == IntToStr(value));
+}
+
+void tst_platform::decodesToMatchesOnlyDecode() {
+    const QByteArray bytes("\xE6\xB8\xF1\xF2\xEA\xE8\xE9"); // жёсткий
+    QVERIFY(ansi::decodesTo(bytes.constData(), 9, QString::fromUtf8("жёсткий")));
+    QVERIFY(!ansi::decodesTo(bytes.constData(), 9, QString::fromUtf8("жёсткиЙ")));
+    QVERIFY(!ansi::decodesTo(bytes.constData(), 9, QString::fromUtf8("жёстки")));
+    QVERIFY(ansi::decodesTo(bytes.constData(), 3, QString::fromUtf8("жёс")));
+    QVERIFY(ansi::decodesTo("", 9, QString()));
 }
 
 void tst_platform::codePageRoundTrips_data() {

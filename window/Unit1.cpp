@@ -13,6 +13,7 @@
 #include "platform/stringgridmodel.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 spisok drives;
 vint input{};
@@ -35,12 +36,29 @@ QString cellName(int col, int row) {
     return QStringLiteral("Row %1, column %2 (%3)").arg(row).arg(col).arg(columnHeading(col));
 }
 
-std::int32_t cellNumber(const StringGrid* grid, int col, int row) {
+/// Runs `read`; an error it raises comes out again with `name()` before its message, so that the
+/// user learns which field or cell to mend. The name is only built then.
+template <typename Name, typename Read> auto naming(const Name& name, const Read& read) {
     try {
-        return StrToInt(grid->Cells(col, row));
+        return read();
     } catch (const Exception& e) {
-        throw Exception(cellName(col, row) + QStringLiteral(": ") + e.Message());
+        throw Exception(name() + QStringLiteral(": ") + e.Message());
     }
+}
+
+void copyEditText(char (&field)[kTextFieldSize], const QLineEdit* edit, const QLabel* caption) {
+    naming([caption] { return caption->text(); }, [&] { copyText(field, edit->text()); });
+}
+
+/// The entry typed into a grid row, every cell checked.
+vint readRow(const StringGrid* grid, int row) {
+    const auto name = [row](int col) { return [row, col] { return cellName(col, row); }; };
+    vint entry{};
+    naming(name(kFirma), [&] { copyText(entry.firma, grid->Cells(kFirma, row)); });
+    naming(name(kMarka), [&] { copyText(entry.marka, grid->Cells(kMarka, row)); });
+    entry.objom = naming(name(kObjom), [&] { return StrToInt(grid->Cells(kObjom, row)); });
+    entry.zena = naming(name(kZena), [&] { return StrToInt(grid->Cells(kZena, row)); });
+    return entry;
 }
 
 /// Keeps cell writes quiet until the repaint is complete, then announces them at once.
@@ -95,8 +113,8 @@ void TForm1::FormCreate(QObject* /*Sender*/) {
 
 void TForm1::Button1Click(QObject* /*Sender*/) {
     // Every input is read and checked before anything changes, so a bad one changes nothing.
-    copyText(input.firma, ui->Edit1->text(), ui->Label1->text());
-    copyText(input.marka, ui->Edit2->text(), ui->Label2->text());
+    copyEditText(input.firma, ui->Edit1, ui->Label1);
+    copyEditText(input.marka, ui->Edit2, ui->Label2);
     input.objom = StrToInt(ui->Edit3->text());
     input.zena = StrToInt(ui->Edit4->text());
     const std::int32_t position = StrToInt(ui->Edit6->text());
@@ -106,8 +124,8 @@ void TForm1::Button1Click(QObject* /*Sender*/) {
 }
 
 void TForm1::Button2Click(QObject* /*Sender*/) {
-    copyText(input.firma, ui->Edit7->text(), ui->Label11->text());
-    copyText(input.marka, ui->Edit8->text(), ui->Label12->text());
+    copyEditText(input.firma, ui->Edit7, ui->Label11);
+    copyEditText(input.marka, ui->Edit8, ui->Label12);
     input.objom = StrToInt(ui->Edit9->text());
     input.zena = StrToInt(ui->Edit10->text());
     if (drives.empty())
@@ -151,14 +169,8 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
     // the grid as typed, so the user can mend it and accept again.
     const StringGrid* grid = ui->StringGrid1;
     spisok rebuilt;
-    for (int row = kFirstEntryRow; row < grid->RowCount() - 1; ++row) {
-        vint entry{};
-        copyText(entry.firma, grid->Cells(kFirma, row), cellName(kFirma, row));
-        copyText(entry.marka, grid->Cells(kMarka, row), cellName(kMarka, row));
-        entry.objom = cellNumber(grid, kObjom, row);
-        entry.zena = cellNumber(grid, kZena, row);
-        rebuilt.insert(entry, row - kFirstEntryRow);
-    }
+    for (int row = kFirstEntryRow; row < grid->RowCount() - 1; ++row)
+        rebuilt.insert(readRow(grid, row), row - kFirstEntryRow);
     drives.swap(rebuilt);
     showList(drives);
 }
@@ -166,15 +178,31 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
 void showList(const spisok& s) {
     StringGrid* grid = Form1->ui->StringGrid1;
     GridUpdate update(grid->gridModel());
+    // The list is walked once. Only cells whose text changes are written, so a repaint after a
+    // change near the end costs comparisons rather than new strings. Entries beyond the grid's
+    // last row are not shown.
     const int rows = grid->RowCount();
-    for (int row = kFirstEntryRow; row < rows; ++row)
-        for (int col = kFirma; col <= kZena; ++col)
-            grid->setCells(col, row, QString());
     int row = kFirstEntryRow;
+    const auto show = [grid, &row](int col, auto shows, auto text) {
+        if (!shows(grid->Cells(col, row)))
+            grid->setCells(col, row, text());
+    };
     for (const node* p = s.headNode(); p && row < rows; p = p->next, ++row) {
-        grid->setCells(kFirma, row, fieldText(p->firma));
-        grid->setCells(kMarka, row, fieldText(p->marka));
-        grid->setCells(kObjom, row, IntToStr(p->objom));
-        grid->setCells(kZena, row, IntToStr(p->zena));
+        show(
+            kFirma, [p](QStringView t) { return isFieldText(t, p->firma); },
+            [p] { return fieldText(p->firma); });
+        show(
+            kMarka, [p](QStringView t) { return isFieldText(t, p->marka); },
+            [p] { return fieldText(p->marka); });
+        show(
+            kObjom, [p](QStringView t) { return isIntText(t, p->objom); },
+            [p] { return IntToStr(p->objom); });
+        show(
+            kZena, [p](QStringView t) { return isIntText(t, p->zena); },
+            [p] { return IntToStr(p->zena); });
     }
+    for (; row < rows; ++row)
+        for (int col = kFirma; col <= kZena; ++col)
+            show(
+                col, [](QStringView t) { return t.isEmpty(); }, [] { return QString(); });
 }

@@ -6,22 +6,23 @@
 
 #include <algorithm>
 
-void copyText(char (&field)[kTextFieldSize], const QString& text, const QString& fieldName) {
+void copyText(char (&field)[kTextFieldSize], const QString& text) {
     constexpr int maxLength = kTextFieldSize - 1;
-    if (std::any_of(text.begin(), text.end(),
-                    [](QChar c) { return c.category() == QChar::Other_Control; }))
-        throw Exception(QStringLiteral("%1: the text holds a control character, which cannot be "
-                                       "stored. Type letters, digits and signs only.")
-                            .arg(fieldName));
+    // The control characters are exactly U+0000-U+001F and U+007F-U+009F.
+    const auto isControl = [](QChar c) {
+        return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
+    };
+    if (std::any_of(text.begin(), text.end(), isControl))
+        throw Exception(QStringLiteral("the text holds a control character, which cannot be "
+                                       "stored. Type letters, digits and signs only."));
     const auto bytes = ansi::encode(text);
     if (!bytes)
-        throw Exception(
-            QStringLiteral("%1: '%2' holds a character that cannot be stored. Only "
-                           "the Latin and Cyrillic letters, digits and signs of %3 fit.")
-                .arg(fieldName, text, ansi::codePageName()));
+        throw Exception(QStringLiteral("'%1' holds a character that cannot be stored. Only the "
+                                       "Latin and Cyrillic letters, digits and signs of %2 fit.")
+                            .arg(text, ansi::codePageName()));
     if (bytes->size() > maxLength)
-        throw Exception(QStringLiteral("%1: '%2' is %3 characters long; at most %4 fit.")
-                            .arg(fieldName, text)
+        throw Exception(QStringLiteral("'%1' is %2 characters long; at most %3 fit.")
+                            .arg(text)
                             .arg(bytes->size())
                             .arg(maxLength));
     copyTextField(field, bytes->c_str());
@@ -29,4 +30,8 @@ void copyText(char (&field)[kTextFieldSize], const QString& text, const QString&
 
 QString fieldText(const char (&field)[kTextFieldSize]) {
     return ansi::decode(field, kTextFieldSize);
+}
+
+bool isFieldText(QStringView text, const char (&field)[kTextFieldSize]) {
+    return ansi::decodesTo(field, kTextFieldSize, text);
 }

@@ -7,8 +7,11 @@
 
 /// Stores `text` in `field` in the fields' 8-bit code page. A text with a control character, with
 /// a character the code page lacks, or of more than 9 characters is refused: Exception is thrown,
-/// naming `fieldName` and the rule, and `field` is left as it was.
-void copyText(char (&field)[kTextFieldSize], const QString& text, const QString& fieldName);
+/// saying which rule the text breaks, and `field` is left as it was.
+void copyText(char (&field)[kTextFieldSize], const QString& text);
 
 /// The text held in a field.
 QString fieldText(const char (&field)[kTextFieldSize]);
+
+/// Whether `text` is the text held in a field, found without building it.
+bool isFieldText(QStringView text, const char (&field)[kTextFieldSize]);

@@ -1,0 +1,282 @@
+// bench_commands.cpp - how long every command takes on long lists, against the floor of the work.
+//
+// Runs headless. Each command is timed through its button, as a user triggers it, on lists of
+// 1,000, 10,000 and 100,000 entries; the median of several runs is reported, with its ratio to the
+// floor: the bare cost of producing the 4 x n cell texts and storing them in the grid's model.
+// Start-up and peak memory are measured in child processes of this one.
+#include "window/Unit1.h"
+#include "window/textfield.h"
+
+#include "platform/conversions.h"
+#include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QThread>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsOf(const std::function<void()>& work) {
+    const auto start = Clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+/// The median time of `runs` runs of `work`, each after an untimed `prepare`.
+double median(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        times.push_back(millisecondsOf(work));
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+vint entryAt(int i) {
+    vint r{};
+    copyText(r.firma, QStringLiteral("firma%1").arg(i % 10000));
+    copyText(r.marka, QStringLiteral("марка%1").arg(i % 1000));
+    r.objom = 40 + i % 2000;
+    r.zena = 1000 + i % 5000;
+    return r;
+}
+
+constexpr std::int32_t kOnlyTheLast = 999999;
+
+class Bench {
+public:
+    explicit Bench(TForm1* form) : form(form), grid(form->findChild<StringGrid*>("StringGrid1")) {}
+
+    /// The list of n entries shown in the grid, built without timing it; the last is priced
+    /// kOnlyTheLast.
+    void fill(int n) {
+        drives.clear();
+        for (int i = 0; i < n; ++i) {
+            vint r = entryAt(i);
+            if (i == n - 1)
+                r.zena = kOnlyTheLast;
+            drives.insert(r, i);
+        }
+        grid->setRowCount(n + 2);
+        showList(drives);
+    }
+
+    void type(const char* edit, const QString& text) const {
+        form->findChild<QLineEdit*>(edit)->setText(text);
+    }
+    void click(const char* button) const { form->findChild<QPushButton*>(button)->click(); }
+
+    /// Blanks every cell below the heading, so that the next repaint writes them all anew.
+    void blank() const {
+        StringGridModel* model = grid->gridModel();
+        model->beginUpdate();
+        for (int row = 1; row < grid->RowCount(); ++row)
+            for (int col = 1; col <= 4; ++col)
+                model->setCell(col, row, QString());
+        model->endUpdate();
+    }
+
+    /// Produces the 4 x n texts of n entries and stores them in the model: no list walk at all.
+    void floor(const std::vector<vint>& entries) const {
+        StringGridModel* model = grid->gridModel();
+        model->beginUpdate();
+        int row = 1;
+        for (const vint& r : entries) {
+            model->setCell(1, row, fieldText(r.firma));
+            model->setCell(2, row, fieldText(r.marka));
+            model->setCell(3, row, IntToStr(r.objom));
+            model->setCell(4, row, IntToStr(r.zena));
+            ++row;
+        }
+        model->endUpdate();
+    }
+
+    /// The repaint as first written: every row looked up by index from the head.
+    void literalRepaint() const {
+        for (int row = 1; row < grid->RowCount(); ++row)
+            for (int col = 1; col <= 4; ++col)
+                grid->setCells(col, row, QString());
+        if (!drives.at(0))
+            return;
+        for (std::int32_t i = 0;; ++i) {
+            const node* p = drives.at(i);
+            grid->setCells(1, i + 1, fieldText(p->firma));
+            grid->setCells(2, i + 1, fieldText(p->marka));
+            grid->setCells(3, i + 1, IntToStr(p->objom));
+            grid->setCells(4, i + 1, IntToStr(p->zena));
+            if (!p->next)
+                break;
+        }
+    }
+
+    TForm1* form;
+    StringGrid* grid;
+};
+
+struct Row {
+    int n;
+    const char* what;
+    double ms;
+    double floorMs;
+};
+
+void measureCommands(Bench& b, int n, std::vector<Row>& table) {
+    const int runs = n >= 100000 ? 5 : 11;
+    std::vector<vint> entries;
+    for (int i = 0; i < n; ++i)
+        entries.push_back(entryAt(i));
+    b.fill(n);
+    const double floorMs = median(
+        runs, [] {}, [&] { b.floor(entries); });
+    const auto add = [&](const char* what, double ms) { table.push_back({n, what, ms, floorMs}); };
+    const vint last = entryAt(n - 1);
+
+    b.type("Edit1", "new");
+    b.type("Edit2", "entry");
+    b.type("Edit3", "1");
+    b.type("Edit4", "2");
+    add("add at the end", median(
+                              runs,
+                              [&] {
+                                  b.fill(n);
+                                  b.type("Edit6", "2147483647");
+                              },
+                              [&] { b.click("Button1"); }));
+    add("add at the front", median(
+                                runs,
+                                [&] {
+                                    b.fill(n);
+                                    b.type("Edit6", "0");
+                                },
+                                [&] { b.click("Button1"); }));
+    b.type("Edit7", fieldText(last.firma));
+    b.type("Edit8", fieldText(last.marka));
+    b.type("Edit9", IntToStr(last.objom));
+    b.type("Edit10", IntToStr(kOnlyTheLast));
+    add("remove the last", median(
+                               runs, [&] { b.fill(n); }, [&] { b.click("Button2"); }));
+    b.fill(n);
+    b.type("Edit5", IntToStr(kOnlyTheLast));
+    add("search, only the last", median(
+                                     runs, [] {}, [&] { b.click("Button3"); }));
+    add("clear", median(
+                     runs, [&] { b.fill(n); }, [&] { b.click("Button4"); }));
+    b.fill(n);
+    add("accept unchanged edits", median(
+                                      runs, [] {}, [&] { b.click("Button6"); }));
+    add("repaint, nothing changed", median(
+                                        runs, [] {}, [] { showList(drives); }));
+    add("repaint, every cell new", median(
+                                       runs, [&] { b.blank(); }, [] { showList(drives); }));
+    add("floor", floorMs);
+    if (n <= 10000)
+        add("literal repaint, at(i)", median(
+                                          3, [] {}, [&] { b.literalRepaint(); }));
+    else
+        add("literal repaint, at(i)", millisecondsOf([&] { b.literalRepaint(); }));
+}
+
+/// The peak resident memory of this process image. Unlike getrusage's, /proc's high-water mark
+/// starts afresh at exec, so a child does not report the parent's peak.
+double peakMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+/// Child mode: show the window, optionally with n entries, and report the peak memory.
+int child(int n) {
+    TForm1 form;
+    form.show();
+    if (n > 0)
+        Bench(&form).fill(n);
+    QApplication::processEvents();
+    std::printf("shown %.1f\n", peakMegabytes());
+    std::fflush(stdout);
+    return 0;
+}
+
+/// Runs this program in child mode; returns (milliseconds to "shown", peak MB).
+std::pair<double, double> runChild(int n) {
+    QProcess process;
+    const auto start = Clock::now();
+    process.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--child"), QString::number(n)});
+    process.waitForReadyRead(30000);
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    process.waitForFinished(30000);
+    const QByteArray out = process.readAll().trimmed();
+    return {ms, out.split(' ').value(1).toDouble()};
+}
+
+QString machine() {
+    QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
+    QString model;
+    if (cpuinfo.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : cpuinfo.readAll().split('\n'))
+            if (line.startsWith("model name")) {
+                model = QString::fromUtf8(line.mid(line.indexOf(':') + 1)).trimmed();
+                break;
+            }
+    return QStringLiteral("%1, %2 cores, %3, Qt %4")
+        .arg(model)
+        .arg(QThread::idealThreadCount())
+        .arg(QSysInfo::prettyProductName(), QString::fromLatin1(qVersion()));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const QStringList args = QApplication::arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--child"))
+        return child(args[2].toInt());
+
+    std::printf("machine: %s\n\n", qPrintable(machine()));
+    std::vector<Row> table;
+    {
+        TForm1 form;
+        form.show();
+        Bench bench(&form);
+        for (const int n : {1000, 10000, 100000})
+            measureCommands(bench, n, table);
+        drives.clear();
+    }
+    std::printf("%-8s  %-26s  %10s  %9s\n", "entries", "command", "ms", "x floor");
+    for (const Row& row : table)
+        std::printf("%-8d  %-26s  %10.3f  %9.2f\n", row.n, row.what, row.ms, row.ms / row.floorMs);
+
+    std::vector<double> startups;
+    double emptyMb = 0;
+    for (int i = 0; i < 5; ++i) {
+        const auto [ms, mb] = runChild(0);
+        startups.push_back(ms);
+        emptyMb = mb;
+    }
+    std::sort(startups.begin(), startups.end());
+    const auto [ms, fullMb] = runChild(100000);
+    (void)ms;
+    std::printf("\nstart-up to the window shown (median of 5): %.1f ms\n", startups[2]);
+    std::printf("peak resident memory: %.1f MB empty, %.1f MB with 100000 entries\n", emptyMb,
+                fullMb);
+    return 0;
+}
