@@ -8,6 +8,15 @@
 #include <QTest>
 
 namespace {
+/// Presses `key` (Tab or Backtab) from the grid until `target` has the focus, as a keyboard user
+/// does; true when it got there.
+bool tabTo(WindowTest& w, QWidget* target, Qt::Key key) {
+    w.grid()->setFocus();
+    for (int presses = 0; presses < 20 && QApplication::focusWidget() != target; ++presses)
+        QTest::keyClick(QApplication::focusWidget(), key);
+    return QApplication::focusWidget() == target;
+}
+
 QString accessibleName(QWidget* widget) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
     return a ? a->text(QAccessible::Name) : QString();
@@ -122,11 +131,7 @@ void tst_accessibility::buttonsWorkFromTheKeyboard() {
     w->click("Button1");
     w->add("sx", "bq", "1", "700", "9");
     QPushButton* target = w->button(button.toLatin1());
-    // Reach the button by Tab alone, from the first control, then press it with Space.
-    w->grid()->setFocus();
-    for (int presses = 0; presses < 20 && QApplication::focusWidget() != target; ++presses)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), target);
+    QVERIFY(tabTo(*w, target, Qt::Key_Tab));
     QTest::keyClick(target, Qt::Key_Space);
     QVERIFY(w->errors.isEmpty());
     QCOMPARE(drives.size(), entriesAfter);
@@ -149,10 +154,7 @@ void tst_accessibility::gridIsEditableFromTheKeyboard() {
     QTest::keyClicks(editor, "3500");
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(grid->Cells(4, 1), "3500");
-    grid->setFocus();
-    for (int presses = 0; presses < 20 && QApplication::focusWidget() != w->button("Button6");
-         ++presses)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QVERIFY(tabTo(*w, w->button("Button6"), Qt::Key_Backtab));
     QTest::keyClick(w->button("Button6"), Qt::Key_Space);
     QCOMPARE(drives.headNode()->zena, 3500);
 }

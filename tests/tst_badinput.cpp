@@ -100,10 +100,7 @@ private:
 
 void tst_badinput::init() {
     w = std::make_unique<WindowTest>();
-    for (const QString& e : kThree) {
-        const QStringList f = e.split('|');
-        w->add(f[0], f[1], f[2], f[3], "9");
-    }
+    w->addAll(kThree);
     QVERIFY(w->errors.isEmpty());
 }
 

@@ -12,14 +12,6 @@ namespace {
 
 const QStringList kBlankRow = {"", "", "", ""};
 
-/// Adds each "firma|marka|objom|zena" entry at the end of the list.
-void addAll(const WindowTest& w, const QStringList& entries) {
-    for (const QString& e : entries) {
-        const QStringList f = e.split('|');
-        w.add(f[0], f[1], f[2], f[3], "2147483647");
-    }
-}
-
 QList<QStringList> asRows(const QStringList& entries) {
     QList<QStringList> rows;
     for (const QString& e : entries)
@@ -104,7 +96,7 @@ void tst_commands::removeFirstMatch() {
     QFETCH(QStringList, entries);
     QFETCH(QString, description);
     QFETCH(QStringList, remaining);
-    addAll(*w, entries);
+    w->addAll(entries);
     fillRemoveRow(*w, description);
     w->click("Button2");
     QVERIFY2(w->errors.isEmpty(), qPrintable(w->errors.join('\n')));
@@ -113,7 +105,7 @@ void tst_commands::removeFirstMatch() {
 }
 
 void tst_commands::removeWithoutMatchKeepsRowsAndRepaints() {
-    addAll(*w, kThree);
+    w->addAll(kThree);
     const WindowState before = w->state();
     w->typeIntoCell(1, 2, "edited"); // not accepted, so the repaint puts B back
     for (const char* description : {"a|a|10|700", "A|A|10|700", "A|a|11|700", "A|a|10|701"}) {
@@ -135,7 +127,7 @@ void tst_commands::removeBadNumberShowsErrorEvenOnEmptyList() {
     w->type("Edit9", "8O");
     w->click("Button2");
     QCOMPARE(w->errors, QStringList{"'8O' is not a valid integer value"});
-    addAll(*w, kThree);
+    w->addAll(kThree);
     const WindowState before = w->state();
     fillRemoveRow(*w, "A|a|10|");
     w->click("Button2");
@@ -147,7 +139,7 @@ void tst_commands::removeBadNumberShowsErrorEvenOnEmptyList() {
 }
 
 void tst_commands::removeTailThenAddAtLargePosition() {
-    addAll(*w, kThree);
+    w->addAll(kThree);
     fillRemoveRow(*w, kThree[2]);
     w->click("Button2");
     w->add("D", "d", "40", "50", "100");
@@ -174,7 +166,7 @@ void tst_commands::search() {
     QFETCH(QStringList, entries);
     QFETCH(QString, price);
     QFETCH(QStringList, labels);
-    addAll(*w, entries);
+    w->addAll(entries);
     const QList<QStringList> rows = w->rows();
     w->type("Edit5", price);
     w->click("Button3");
@@ -184,7 +176,7 @@ void tst_commands::search() {
 }
 
 void tst_commands::searchBadPriceKeepsLabels() {
-    addAll(*w, kThree);
+    w->addAll(kThree);
     const QStringList initial = {"результат", " поиска", "по цене"};
     QCOMPARE(resultLabels(*w), initial);
     w->type("Edit5", "4000$");
@@ -199,7 +191,7 @@ void tst_commands::searchBadPriceKeepsLabels() {
 }
 
 void tst_commands::searchShowsLongModelWhole() {
-    addAll(*w, {"ЩЩЩЩЩЩЩЩЩ|ЖЖЖЖЖЖЖЖЖ|2147483647|5"});
+    w->addAll({"ЩЩЩЩЩЩЩЩЩ|ЖЖЖЖЖЖЖЖЖ|2147483647|5"});
     w->type("Edit5", "5");
     w->click("Button3");
     for (const char* name : {"Label6", "Label7", "Label8"}) {
@@ -212,7 +204,7 @@ void tst_commands::searchShowsLongModelWhole() {
 }
 
 void tst_commands::searchLeavesUnacceptedEditsOnScreen() {
-    addAll(*w, kThree);
+    w->addAll(kThree);
     w->typeIntoCell(2, 1, "typed");
     w->type("Edit5", "700");
     w->click("Button3");
@@ -228,7 +220,7 @@ void tst_commands::clear_data() {
 
 void tst_commands::clear() {
     QFETCH(QStringList, entries);
-    addAll(*w, entries);
+    w->addAll(entries);
     w->click("Button4");
     QVERIFY(drives.empty());
     QCOMPARE(w->grid()->RowCount(), 2);
@@ -239,7 +231,7 @@ void tst_commands::clear() {
 }
 
 void tst_commands::acceptEditedPriceIsFound() {
-    addAll(*w, {"A|a|10|700", "B|b|20|4000", "C|c|30|900"});
+    w->addAll({"A|a|10|700", "B|b|20|4000", "C|c|30|900"});
     w->typeIntoCell(4, 2, "3500");
     w->click("Button6");
     QVERIFY(w->errors.isEmpty());
@@ -249,7 +241,7 @@ void tst_commands::acceptEditedPriceIsFound() {
 }
 
 void tst_commands::acceptUnchangedKeepsOrder() {
-    addAll(*w, kThree);
+    w->addAll(kThree);
     const WindowState before = w->state();
     w->click("Button6");
     QVERIFY(w->errors.isEmpty());
@@ -257,7 +249,7 @@ void tst_commands::acceptUnchangedKeepsOrder() {
 }
 
 void tst_commands::acceptDiscardsTheBlankRow() {
-    addAll(*w, kThree);
+    w->addAll(kThree);
     const WindowState before = w->state();
     w->typeIntoCell(1, 4, "new");
     w->typeIntoCell(3, 4, "1");
@@ -291,7 +283,7 @@ void tst_commands::acceptBadCellChangesNothingUntilMended() {
     QFETCH(int, col);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    addAll(*w, kThree);
+    w->addAll(kThree);
     const WindowState accepted = w->state();
     w->typeIntoCell(4, 1, "1"); // an edit above the bad row is not taken either
     w->typeIntoCell(col, 2, text);
@@ -317,7 +309,7 @@ void tst_commands::acceptOnEmptyList() {
 }
 
 void tst_commands::acceptTakesTheCellStillBeingEdited() {
-    addAll(*w, kThree);
+    w->addAll(kThree);
     StringGrid* grid = w->grid();
     const QModelIndex cell = grid->model()->index(3, 4);
     grid->setCurrentIndex(cell);
@@ -341,7 +333,7 @@ void tst_commands::unacceptedEditsAreReplacedByTheNextCommand_data() {
 
 void tst_commands::unacceptedEditsAreReplacedByTheNextCommand() {
     QFETCH(QString, button);
-    addAll(*w, kThree);
+    w->addAll(kThree);
     w->typeIntoCell(1, 1, "typed");
     fillRemoveRow(*w, "X|x|0|0");
     w->click(button.toLatin1());

@@ -11,14 +11,6 @@
 
 namespace {
 
-/// Types one add row per "firma|marka|objom|zena|position" step.
-void addSteps(const WindowTest& w, const QStringList& steps) {
-    for (const QString& step : steps) {
-        const QStringList f = step.split('|');
-        w.add(f[0], f[1], f[2], f[3], f[4]);
-    }
-}
-
 QStringList gridFirmas(const WindowTest& w) {
     QStringList result;
     for (int r = 1; r < w.grid()->RowCount() - 1; ++r)
@@ -208,7 +200,7 @@ void tst_form1::addPutsTheEntryAtItsPosition_data() {
 void tst_form1::addPutsTheEntryAtItsPosition() {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, firmas);
-    addSteps(*w, steps);
+    w->addAll(steps);
     QVERIFY2(w->errors.isEmpty(), qPrintable(w->errors.join('\n')));
     QCOMPARE(gridFirmas(*w), firmas);
     QCOMPARE(w->grid()->RowCount(), firmas.size() + 2);
@@ -255,7 +247,7 @@ void tst_form1::badAddInputChangesNothing() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    addSteps(*w, {"A|a|1|2|9", "B|b|3|4|9"});
+    w->addAll({"A|a|1|2|9", "B|b|3|4|9"});
     const WindowState before = w->state();
     w->fillAddRow("C", "c", "5", "6", "0");
     w->type(field.toLatin1(), text);
@@ -287,7 +279,7 @@ void* noMemory(std::size_t) {
 } // namespace
 
 void tst_form1::failedAllocationShowsAnErrorAndChangesNothing() {
-    addSteps(*w, {"A|a|1|2|9"});
+    w->addAll({"A|a|1|2|9"});
     const WindowState before = w->state();
     const NodeAllocator previous = setNodeAllocator(&noMemory);
     w->add("B", "b", "1", "2", "9");
@@ -309,7 +301,7 @@ void tst_form1::showListWritesOnlyRowsThatExist_data() {
 void tst_form1::showListWritesOnlyRowsThatExist() {
     QFETCH(int, rows);
     QFETCH(QStringList, firmas);
-    addSteps(*w, {"A|a|1|2|9", "B|b|3|4|9", "C|c|5|-6|9"});
+    w->addAll({"A|a|1|2|9", "B|b|3|4|9", "C|c|5|-6|9"});
     w->grid()->setRowCount(rows);
     for (int r = 1; r < rows; ++r)
         w->grid()->setCells(2, r, "stale");

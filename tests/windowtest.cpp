@@ -100,6 +100,13 @@ void WindowTest::add(const QString& firma, const QString& marka, const QString& 
     click("Button1");
 }
 
+void WindowTest::addAll(const QStringList& entries) const {
+    for (const QString& entry : entries) {
+        const QStringList f = entry.split('|');
+        add(f[0], f[1], f[2], f[3], f.value(4, QStringLiteral("2147483647")));
+    }
+}
+
 QStringList WindowTest::row(int r) const {
     QStringList cells;
     for (int col = 1; col <= 4; ++col)

@@ -45,6 +45,10 @@ public:
     /// Replaces a cell's text as a user does: click the cell, F2, erase, type, Enter.
     void typeIntoCell(int col, int row, const QString& text) const;
 
+    /// Adds one entry per "firma|marka|objom|zena[|position]" text through the add row; without a
+    /// position each goes to the end.
+    void addAll(const QStringList& entries) const;
+
     /// Columns 1 to 4 of a grid row.
     QStringList row(int r) const;
     /// Columns 1 to 4 of every row below the heading row.
