@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
 
 #include <new>
 #include <utility>
@@ -13,9 +14,17 @@ namespace platform {
 namespace {
 
 void showDialog(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message,
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                                message, QMessageBox::Ok, QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    // Inside the event loop the dialog is shown without a nested loop of its own, so that the
+    // handler that failed returns at once (a press sent over the accessibility bus gets its
+    // answer) while the dialog still blocks the window until it is closed.
+    if (QThread::currentThread()->loopLevel() > 0)
+        box->show();
+    else
+        box->exec();
 }
 
 ErrorReporter& installedReporter() {

@@ -8,6 +8,7 @@
 namespace platform {
 
 /// Shows one error message. The default opens a modal error dialog over the active window.
+/// Within the event loop it returns at once, the dialog staying until the user closes it.
 using ErrorReporter = std::function<void(const QString& message)>;
 
 /// Installs `reporter` (an empty one restores the dialog) and returns the one it replaces.

@@ -10,9 +10,11 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
@@ -211,6 +213,7 @@ void tst_platform::errorBoundaryShowsEveryKindOfError() {
 }
 
 void tst_platform::errorDialogShowsTheMessage() {
+    // Outside an event loop the dialog waits for its answer.
     QString shown;
     QTimer::singleShot(0, this, [&shown] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -221,6 +224,22 @@ void tst_platform::errorDialogShowsTheMessage() {
     });
     platform::runGuarded([] { throw Exception("shown in a dialog"); });
     QCOMPARE(shown, "shown in a dialog");
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+
+    // Within the event loop the handler returns at once and the dialog stays, modal, until closed.
+    QPointer<QMessageBox> open;
+    QEventLoop loop;
+    QTimer::singleShot(0, this, [&open, &loop] {
+        platform::runGuarded([] { throw Exception("still open"); });
+        open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        loop.quit();
+    });
+    loop.exec();
+    QVERIFY(open);
+    QCOMPARE(open->text(), "still open");
+    QCOMPARE(open->windowModality(), Qt::ApplicationModal);
+    open->accept();
+    QTRY_VERIFY(!open); // closing deletes it
 }
 
 void tst_platform::failingReporterStopsAtTheBoundary() {
