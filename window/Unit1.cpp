@@ -97,13 +97,12 @@ TForm1::~TForm1() {
         Form1 = nullptr;
 }
 
-void TForm1::connectButton(QObject* button, void (TForm1::*handler)(QObject*)) {
-    connect(qobject_cast<QAbstractButton*>(button), &QAbstractButton::clicked, this,
-            [this, button, handler] {
-                // What is typed into a cell counts as soon as any command runs.
-                ui->StringGrid1->finishEditing();
-                platform::runGuarded([this, button, handler] { (this->*handler)(button); });
-            });
+void TForm1::connectButton(QAbstractButton* button, void (TForm1::*handler)(QObject*)) {
+    connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
+        // What is typed into a cell counts as soon as any command runs.
+        ui->StringGrid1->finishEditing();
+        platform::runGuarded([this, button, handler] { (this->*handler)(button); });
+    });
 }
 
 void TForm1::FormCreate(QObject* /*Sender*/) {

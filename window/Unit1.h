@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QAbstractButton;
+
 namespace Ui {
 class TForm1;
 }
@@ -30,7 +32,7 @@ public:
     void Button6Click(QObject* Sender); ///< accept the grid's edits
 
 private:
-    void connectButton(QObject* button, void (TForm1::*handler)(QObject*));
+    void connectButton(QAbstractButton* button, void (TForm1::*handler)(QObject*));
     void showSearchResult(const QString& firma, const QString& marka, const QString& objom);
 
     std::unique_ptr<Ui::TForm1> ui;
