@@ -82,30 +82,26 @@ public:
 
     /// Blanks every cell below the heading, so that the next repaint writes them all anew.
     void blank() const {
-        StringGridModel* model = grid->gridModel();
-        model->beginUpdate();
+        GridUpdate update(grid->gridModel());
         for (int row = 1; row < grid->RowCount(); ++row)
             for (int col = 1; col <= 4; ++col)
-                model->setCell(col, row, QString());
-        model->endUpdate();
+                grid->setCells(col, row, QString());
     }
 
     /// Produces the 4 x n texts of n entries and stores them in the model: no list walk at all.
     void floor(const std::vector<vint>& entries) const {
-        StringGridModel* model = grid->gridModel();
-        model->beginUpdate();
+        GridUpdate update(grid->gridModel());
         int row = 1;
         for (const vint& r : entries) {
-            model->setCell(1, row, fieldText(r.firma));
-            model->setCell(2, row, fieldText(r.marka));
-            model->setCell(3, row, IntToStr(r.objom));
-            model->setCell(4, row, IntToStr(r.zena));
+            grid->setCells(1, row, fieldText(r.firma));
+            grid->setCells(2, row, fieldText(r.marka));
+            grid->setCells(3, row, IntToStr(r.objom));
+            grid->setCells(4, row, IntToStr(r.zena));
             ++row;
         }
-        model->endUpdate();
     }
 
-    /// The repaint as first written: every row looked up by index from the head.
+    /// The repaint that looks every row up by index from the head.
     void literalRepaint() const {
         for (int row = 1; row < grid->RowCount(); ++row)
             for (int col = 1; col <= 4; ++col)

@@ -2,7 +2,11 @@
 #include "conversions.h"
 
 #include "exception.h"
+#include "quoted.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
 #include <charconv>
 #include <iterator>
 #include <limits>
@@ -10,26 +14,31 @@
 
 std::int32_t StrToInt(const QString& text) {
     const auto invalid = [&text] {
-        return Exception(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        return Exception(QCoreApplication::translate("StrToInt", "%1 is not a valid integer value")
+                             .arg(platform::quoted(text)));
     };
     const bool negative = text.startsWith(u'-');
     qsizetype i = negative ? 1 : 0;
     if (i == text.size())
         throw invalid();
-    // One past the largest magnitude, so that the minimum still fits while digits accumulate.
-    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    // Digits are read on past the 32-bit range, saturating, so that a well-formed number that is
+    // too large is told apart from a malformed one.
+    constexpr std::int64_t saturated = std::int64_t{1} << 40;
     std::int64_t magnitude = 0;
     for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9')
             throw invalid();
-        magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > limit)
-            throw invalid();
+        magnitude = std::min(magnitude * 10 + (c - u'0'), saturated);
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<std::int32_t>::max())
-        throw invalid();
+    constexpr auto lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr auto highest = std::numeric_limits<std::int32_t>::max();
+    if (value < lowest || value > highest)
+        throw Exception(
+            QCoreApplication::translate("StrToInt",
+                                        "%1 is out of range: whole numbers run from %2 to %3")
+                .arg(platform::quoted(text), QString::number(lowest), QString::number(highest)));
     return static_cast<std::int32_t>(value);
 }
 

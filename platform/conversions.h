@@ -7,7 +7,8 @@
 
 /// Converts an optional minus sign followed by decimal digits whose value fits a 32-bit signed
 /// integer. Anything else (the empty text, blanks, a plus sign, letters, an out-of-range value)
-/// throws Exception with the message "'<text>' is not a valid integer value".
+/// throws Exception: "'<text>' is not a valid integer value", or, for a well-formed number outside
+/// the 32-bit range, a message that gives the range. The text is quoted as platform::quoted() does.
 std::int32_t StrToInt(const QString& text);
 
 /// The decimal text of `value`, with a minus sign when negative.

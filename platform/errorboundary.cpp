@@ -13,10 +13,13 @@
 namespace platform {
 namespace {
 
-void showDialog(const QString& message) {
+void showDialog(const QString& message, const std::function<void()>& dismissed) {
     auto* box = new QMessageBox(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
                                 message, QMessageBox::Ok, QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText); // a message quotes what was typed, markup and all
     box->setAttribute(Qt::WA_DeleteOnClose);
+    if (dismissed)
+        QObject::connect(box, &QDialog::finished, box, [dismissed] { dismissed(); });
     box->setWindowModality(Qt::ApplicationModal);
     // Inside the event loop the dialog is shown without a nested loop of its own, so that the
     // handler that failed returns at once (a press sent over the accessibility bus gets its
@@ -40,26 +43,30 @@ ErrorReporter setErrorReporter(ErrorReporter reporter) {
     return std::exchange(installedReporter(), std::move(reporter));
 }
 
-void ShowException(const QString& message) {
-    installedReporter()(message);
+void ShowException(const QString& message, const std::function<void()>& dismissed) {
+    installedReporter()(message, dismissed);
 }
 
 void runGuarded(const std::function<void()>& handler) noexcept {
     QString message;
+    std::function<void()> leadBack;
     try {
         handler();
         return;
     } catch (const Exception& e) {
         message = e.Message();
+        leadBack = e.leadBack();
     } catch (const std::bad_alloc&) {
-        message = QStringLiteral("Out of memory: the command was not carried out.");
+        message = QCoreApplication::translate("platform",
+                                              "Out of memory: the command was not carried out.");
     } catch (const std::exception& e) {
         message = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        message = QStringLiteral("The command failed with an unknown error.");
+        message =
+            QCoreApplication::translate("platform", "The command failed with an unknown error.");
     }
     try {
-        ShowException(message);
+        ShowException(message, leadBack);
     } catch (...) {
         // A reporter that fails has nowhere left to report to; the window stays open regardless.
     }

@@ -1,4 +1,7 @@
 // exception.cpp - the error class that commands raise and the error boundary shows.
 #include "exception.h"
 
-Exception::Exception(const QString& message) : message(message), utf8(message.toUtf8()) {}
+#include <utility>
+
+Exception::Exception(const QString& message, std::function<void()> leadBack)
+    : message(message), utf8(message.toUtf8()), back(std::move(leadBack)) {}

@@ -1,23 +1,32 @@
 // labeltext.cpp - label captions that size their label.
 #include "labeltext.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <algorithm>
 
 namespace platform {
 
-void SetText(QLabel* label, const QString& caption) {
-    label->setText(caption);
+void SetText(QLabel* label, const QString& caption, int room) {
+    label->setTextFormat(Qt::PlainText);
+    const QFontMetrics metrics(label->font());
+    const QString shown = metrics.elidedText(caption, Qt::ElideRight, room);
+    label->setText(shown);
+    const bool whole = shown == caption;
+    // A tooltip is rich text when it looks like markup, so the caption goes in escaped.
+    label->setToolTip(whole ? QString()
+                            : QStringLiteral("<p style='white-space:pre'>") +
+                                  caption.toHtmlEscaped() + QStringLiteral("</p>"));
+    label->setAccessibleName(whole ? QString() : caption);
+    label->setAccessibleDescription(whole ? QString() : caption);
     const QSize hint = label->sizeHint();
-    label->resize(hint.width(), std::max(label->height(), hint.height()));
+    label->resize(std::min(std::max(label->width(), hint.width()), room),
+                  std::max(label->height(), hint.height()));
 }
 
 void fitLabel(QLabel* label) {
-    if (label->text().isEmpty())
-        return; // nothing to show, so the stored size stands
-    const QSize hint = label->sizeHint();
-    label->resize(std::max(label->width(), hint.width()), std::max(label->height(), hint.height()));
+    SetText(label, label->text());
 }
 
 } // namespace platform

@@ -2,15 +2,18 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 
 class QLabel;
 
 namespace platform {
 
-/// Replaces the caption and sizes the label to it, so that a longer caption shows whole.
-void SetText(QLabel* label, const QString& caption);
+/// Replaces the caption, shown as plain text, and widens the label to it, up to `room` pixels.
+/// A caption wider than `room` is shortened with "…"; the whole caption is then the label's
+/// tooltip and accessible name. A label is never narrowed, so it keeps its stored size.
+void SetText(QLabel* label, const QString& caption, int room = QWIDGETSIZE_MAX);
 
-/// Widens a label whose caption does not fit its stored width; never narrows it.
+/// SetText() with the label's own caption, for a caption that came from the stored layout.
 void fitLabel(QLabel* label);
 
 } // namespace platform

@@ -3,54 +3,19 @@
 
 #include "stringgridmodel.h"
 
-#include <QApplication>
 #include <QHeaderView>
-#include <QPainter>
-#include <QStyledItemDelegate>
-
-namespace {
-
-/// Paints fixed cells as heading sections in the window's face colour.
-class FixedCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const auto* model = qobject_cast<const StringGridModel*>(index.model());
-        if (!model || !model->isFixed(index)) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
-        }
-        QStyleOptionHeader heading;
-        heading.rect = option.rect;
-        heading.palette = option.palette;
-        heading.fontMetrics = option.fontMetrics;
-        heading.state = QStyle::State_Enabled | QStyle::State_Raised;
-        heading.text = index.data().toString();
-        heading.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-        const QWidget* widget = option.widget;
-        QStyle* style = widget ? widget->style() : QApplication::style();
-        // The style leaves its own pen and clip behind; the cells painted after must not inherit
-        // them.
-        painter->save();
-        style->drawControl(QStyle::CE_Header, &heading, painter, widget);
-        painter->restore();
-    }
-};
-
-} // namespace
 
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGridModel(this)) {
     setModel(cells);
-    setItemDelegate(new FixedCellDelegate(this));
-    // The heading row and column are cells of the model, so that they are addressed like any
-    // other cell; the view's own headers would show them twice.
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        // Headings, not controls: they neither sort, select, resize nor light up.
+        header->setSectionsClickable(false);
+        header->setHighlightSections(false);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setMinimumSectionSize(1);
+        header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    setCornerButtonEnabled(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setShowGrid(true);
@@ -61,6 +26,8 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
                     QAbstractItemView::AnyKeyPressed);
     // Tab leaves the grid for the next control, as everywhere else in the window.
     setTabKeyNavigation(false);
+    // A grid that no stored layout configures: five columns, five rows, one fixed of each, as
+    // the string grid this one stands in for starts.
     setColCount(5);
     setRowCount(5);
     setFixedCols(1);
@@ -70,61 +37,84 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
 }
 
 const QString& StringGrid::Cells(int col, int row) const {
-    return cells->cell(col, row);
+    return cells->cells(col, row);
 }
 
 void StringGrid::setCells(int col, int row, const QString& text) {
-    cells->setCell(col, row, text);
+    cells->setCells(col, row, text);
 }
 
 int StringGrid::RowCount() const {
-    return cells->rowCount();
+    return cells->gridRowCount();
 }
 
 void StringGrid::setRowCount(int rows) {
-    cells->setRows(rows);
+    cells->setGridRowCount(rows);
 }
 
 int StringGrid::ColCount() const {
-    return cells->columnCount();
+    return cells->gridColCount();
 }
 
 void StringGrid::setColCount(int columns) {
-    cells->setColumns(columns);
+    cells->setGridColCount(columns);
 }
 
-int StringGrid::FixedRows() const {
-    return cells->FixedRows();
+int StringGrid::fixedRows() const {
+    return cells->fixedRows();
 }
 
 void StringGrid::setFixedRows(int rows) {
     cells->setFixedRows(rows);
-    viewport()->update();
+    showFixedCells();
 }
 
-int StringGrid::FixedCols() const {
-    return cells->FixedCols();
+int StringGrid::fixedCols() const {
+    return cells->fixedCols();
 }
 
 void StringGrid::setFixedCols(int columns) {
     cells->setFixedCols(columns);
-    viewport()->update();
+    showFixedCells();
 }
 
-int StringGrid::DefaultColWidth() const {
+int StringGrid::defaultColWidth() const {
     return horizontalHeader()->defaultSectionSize();
 }
 
 void StringGrid::setDefaultColWidth(int width) {
     horizontalHeader()->setDefaultSectionSize(width);
+    showFixedCells();
 }
 
-int StringGrid::DefaultRowHeight() const {
+int StringGrid::defaultRowHeight() const {
     return verticalHeader()->defaultSectionSize();
 }
 
 void StringGrid::setDefaultRowHeight(int height) {
     verticalHeader()->setDefaultSectionSize(height);
+    showFixedCells();
+}
+
+void StringGrid::showFixedCells() {
+    // The heading row is a row and the heading column a column: same sizes as the cells.
+    horizontalHeader()->setVisible(fixedRows() > 0);
+    horizontalHeader()->setFixedHeight(defaultRowHeight());
+    verticalHeader()->setVisible(fixedCols() > 0);
+    verticalHeader()->setFixedWidth(defaultColWidth());
+}
+
+QModelIndex StringGrid::cellIndex(int col, int row) const {
+    return cells->indexOfCell(col, row);
+}
+
+void StringGrid::goToCell(int col, int row) {
+    const QModelIndex cell = cellIndex(col, row);
+    if (!cell.isValid())
+        return;
+    setCurrentIndex(cell);
+    scrollTo(cell);
+    setFocus(Qt::OtherFocusReason);
 }
 
 void StringGrid::finishEditing() {

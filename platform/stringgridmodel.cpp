@@ -7,86 +7,110 @@
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int StringGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows;
+    return parent.isValid() ? 0 : std::max(rows - fixedRowCount, 0);
 }
 
 int StringGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : columns;
+    return parent.isValid() ? 0 : std::max(columns - fixedColCount, 0);
 }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
     if (!contains(index))
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
-        return at(index.column(), index.row());
+        return at(gridCol(index), gridRow(index));
     return {};
 }
 
 bool StringGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !contains(index) || isFixed(index))
+    if (role != Qt::EditRole || !contains(index))
         return false;
-    setCell(index.column(), index.row(), value.toString());
+    setCells(gridCol(index), gridRow(index), value.toString());
     return true;
+}
+
+QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    if (orientation == Qt::Horizontal && fixedRowCount > 0)
+        return cells(section + fixedColCount, 0);
+    if (orientation == Qt::Vertical && fixedColCount > 0)
+        return cells(0, section + fixedRowCount);
+    return {};
 }
 
 Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
     if (!contains(index))
         return Qt::NoItemFlags;
-    if (isFixed(index))
-        return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
 bool StringGridModel::contains(const QModelIndex& index) const {
-    return index.isValid() && index.model() == this && index.row() < rows &&
-           index.column() < columns;
+    return index.isValid() && index.model() == this && index.row() < rowCount() &&
+           index.column() < columnCount();
 }
 
-bool StringGridModel::isFixed(const QModelIndex& index) const {
-    return index.row() < fixedRows || index.column() < fixedCols;
-}
-
-const QString& StringGridModel::cell(int col, int row) const {
+const QString& StringGridModel::cells(int col, int row) const {
     static const QString outside;
     if (col < 0 || col >= columns || row < 0 || row >= rows)
         return outside;
     return at(col, row);
 }
 
-void StringGridModel::setCell(int col, int row, const QString& text) {
+QModelIndex StringGridModel::indexOfCell(int col, int row) const {
+    if (col >= columns || row >= rows || isFixed(col, row))
+        return {};
+    return index(row - fixedRowCount, col - fixedColCount);
+}
+
+void StringGridModel::setCells(int col, int row, const QString& text) {
     if (col < 0 || col >= columns || row < 0 || row >= rows)
         return;
     at(col, row) = text;
-    if (updateDepth > 0) {
-        changedDuringUpdate = true;
-        return;
+    if (row < fixedRowCount && col >= fixedColCount) {
+        emit headerDataChanged(Qt::Horizontal, col - fixedColCount, col - fixedColCount);
+    } else if (col < fixedColCount && row >= fixedRowCount) {
+        emit headerDataChanged(Qt::Vertical, row - fixedRowCount, row - fixedRowCount);
+    } else if (!isFixed(col, row)) {
+        if (updateDepth > 0) {
+            changedDuringUpdate = true;
+            return;
+        }
+        const QModelIndex changed = indexOfCell(col, row);
+        emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
     }
-    const QModelIndex changed = index(row, col);
-    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
 }
 
 void StringGridModel::endUpdate() {
-    if (--updateDepth > 0 || !std::exchange(changedDuringUpdate, false) || rows == 0)
+    if (--updateDepth > 0 || !std::exchange(changedDuringUpdate, false) || rowCount() == 0 ||
+        columnCount() == 0)
         return;
-    emit dataChanged(index(0, 0), index(rows - 1, columns - 1), {Qt::DisplayRole, Qt::EditRole});
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                     {Qt::DisplayRole, Qt::EditRole});
 }
 
-void StringGridModel::setRows(int count) {
+void StringGridModel::setGridRowCount(int count) {
     count = std::max(count, 1);
-    if (count > rows) {
-        beginInsertRows({}, rows, count - 1);
-        cells.resize(std::size_t(count) * std::size_t(columns));
+    const int itemRows = rowCount();
+    const int newItemRows = std::max(count - fixedRowCount, 0);
+    const auto resize = [this, count] {
+        texts.resize(std::size_t(count) * std::size_t(columns));
         rows = count;
+    };
+    if (newItemRows > itemRows) {
+        beginInsertRows({}, itemRows, newItemRows - 1);
+        resize();
         endInsertRows();
-    } else if (count < rows) {
-        beginRemoveRows({}, count, rows - 1);
-        cells.resize(std::size_t(count) * std::size_t(columns));
-        rows = count;
+    } else if (newItemRows < itemRows) {
+        beginRemoveRows({}, newItemRows, itemRows - 1);
+        resize();
         endRemoveRows();
+    } else {
+        resize(); // only fixed rows come or go, and they are no items
     }
 }
 
-void StringGridModel::setColumns(int count) {
+void StringGridModel::setGridColCount(int count) {
     count = std::max(count, 1);
     if (count == columns)
         return;
@@ -95,7 +119,25 @@ void StringGridModel::setColumns(int count) {
     for (int row = 0; row < rows; ++row)
         for (int col = 0; col < std::min(columns, count); ++col)
             relaid[std::size_t(row) * std::size_t(count) + col] = std::move(at(col, row));
-    cells = std::move(relaid);
+    texts = std::move(relaid);
     columns = count;
+    endResetModel();
+}
+
+void StringGridModel::setFixedRows(int count) {
+    count = std::clamp(count, 0, 1);
+    if (count == fixedRowCount)
+        return;
+    beginResetModel();
+    fixedRowCount = count;
+    endResetModel();
+}
+
+void StringGridModel::setFixedCols(int count) {
+    count = std::clamp(count, 0, 1);
+    if (count == fixedColCount)
+        return;
+    beginResetModel();
+    fixedColCount = count;
     endResetModel();
 }

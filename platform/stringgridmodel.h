@@ -1,4 +1,5 @@
-// stringgridmodel.h - the cells of a string grid: a rectangle of texts with fixed rows and columns.
+// stringgridmodel.h - the cells of a string grid: a rectangle of texts with a fixed heading row
+// and column.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -6,8 +7,11 @@
 
 #include <vector>
 
-/// Holds every cell's text, row by row. Cells in the first `FixedRows` rows or the first
-/// `FixedCols` columns are fixed: shown as headings, never editable or selectable.
+/// Holds every cell's text, row by row, addressed (column, row) over the whole grid. The first
+/// `fixedRows()` rows and `fixedCols()` columns (none or one of each) are fixed: they are not items
+/// of the model but its header data (row 0 the horizontal header, column 0 the vertical one), so
+/// that a view keeps them in place while it scrolls and nobody can edit, select or land on them.
+/// The model's items are the other cells: item (r, c) is cell (c + fixedCols, r + fixedRows).
 class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -18,22 +22,32 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    /// The text at (column, row); empty outside the grid.
-    const QString& cell(int col, int row) const;
-    /// Sets the text at (column, row); a cell outside the grid is ignored.
-    void setCell(int col, int row, const QString& text);
+    /// The text at (column, row) of the grid; empty outside it.
+    const QString& cells(int col, int row) const;
+    /// Sets the text at (column, row) of the grid; a cell outside it is ignored.
+    void setCells(int col, int row, const QString& text);
+    /// The item of cell (column, row); invalid for a fixed cell or one outside the grid.
+    QModelIndex indexOfCell(int col, int row) const;
+    /// The grid row and column of an item of this model.
+    int gridRow(const QModelIndex& index) const { return index.row() + fixedRowCount; }
+    int gridCol(const QModelIndex& index) const { return index.column() + fixedColCount; }
 
+    /// Rows and columns of the grid, the fixed ones included.
+    int gridRowCount() const { return rows; }
+    int gridColCount() const { return columns; }
     /// Grows with blank rows at the bottom or drops rows from the bottom; never below one row.
-    void setRows(int rows);
+    void setGridRowCount(int count);
     /// Grows with blank columns at the right or drops columns from the right; never below one.
-    void setColumns(int columns);
-    void setFixedRows(int rows) { fixedRows = rows; }
-    void setFixedCols(int columns) { fixedCols = columns; }
-    int FixedRows() const { return fixedRows; }
-    int FixedCols() const { return fixedCols; }
-    bool isFixed(const QModelIndex& index) const;
+    void setGridColCount(int count);
+    int fixedRows() const { return fixedRowCount; }
+    int fixedCols() const { return fixedColCount; }
+    /// One fixed row at most: it is shown as the one header row.
+    void setFixedRows(int count);
+    /// One fixed column at most: it is shown as the one header column.
+    void setFixedCols(int count);
 
     /// Between beginUpdate() and the matching endUpdate() cell writes announce nothing; the last
     /// endUpdate() announces every cell as changed at once. For repainting many cells cheaply.
@@ -42,17 +56,30 @@ public:
 
 private:
     bool contains(const QModelIndex& index) const;
-    QString& at(int col, int row) { return cells[std::size_t(row) * std::size_t(columns) + col]; }
+    bool isFixed(int col, int row) const { return row < fixedRowCount || col < fixedColCount; }
+    QString& at(int col, int row) { return texts[std::size_t(row) * std::size_t(columns) + col]; }
     const QString& at(int col, int row) const {
-        return cells[std::size_t(row) * std::size_t(columns) + col];
+        return texts[std::size_t(row) * std::size_t(columns) + col];
     }
 
-    // cells holds rows * columns texts, row-major.
-    std::vector<QString> cells;
+    // texts holds rows * columns cells, row-major, the fixed ones included.
+    std::vector<QString> texts;
     int rows = 0;
     int columns = 0;
-    int fixedRows = 0;
-    int fixedCols = 0;
+    int fixedRowCount = 0; // 0 or 1
+    int fixedColCount = 0; // 0 or 1
     int updateDepth = 0;
     bool changedDuringUpdate = false;
+};
+
+/// Keeps a model's cell writes quiet for as long as it lives, then announces them at once.
+class GridUpdate {
+public:
+    explicit GridUpdate(StringGridModel* model) : model(model) { model->beginUpdate(); }
+    ~GridUpdate() { model->endUpdate(); }
+    GridUpdate(const GridUpdate&) = delete;
+    GridUpdate& operator=(const GridUpdate&) = delete;
+
+private:
+    StringGridModel* model;
 };

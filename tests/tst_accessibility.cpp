@@ -5,6 +5,8 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -34,6 +36,9 @@ private slots:
     void editsAreNamedByTheirCaptions();
     void everyControlHasAName();
     void gridCellsAreReadable();
+    void headingsStayInViewWhileScrolling();
+    void keyboardNeverLandsOnAHeading_data();
+    void keyboardNeverLandsOnAHeading();
     void buttonsWorkFromTheKeyboard_data();
     void buttonsWorkFromTheKeyboard();
     void gridIsEditableFromTheKeyboard();
@@ -46,36 +51,19 @@ void tst_accessibility::editsAreNamedByTheirCaptions_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("name");
-    QTest::newRow("Edit1") << "Edit1"
-                           << "Label1"
-                           << "фирма";
-    QTest::newRow("Edit2") << "Edit2"
-                           << "Label2"
-                           << "марка";
-    QTest::newRow("Edit3") << "Edit3"
-                           << "Label3"
-                           << "объем";
-    QTest::newRow("Edit4") << "Edit4"
-                           << "Label4"
-                           << "цена";
-    QTest::newRow("Edit6") << "Edit6"
-                           << "Label10"
-                           << "на какое место";
-    QTest::newRow("Edit7") << "Edit7"
-                           << "Label11"
-                           << "фирма";
-    QTest::newRow("Edit8") << "Edit8"
-                           << "Label12"
-                           << "марка";
-    QTest::newRow("Edit9") << "Edit9"
-                           << "Label13"
-                           << "объем";
-    QTest::newRow("Edit10") << "Edit10"
-                            << "Label14"
-                            << "цена";
-    QTest::newRow("Edit5") << "Edit5"
-                           << "Label5"
-                           << "цена";
+    const struct {
+        const char* edit;
+        const char* label;
+        const char* name;
+    } rows[] = {
+        {"Edit1", "Label1", "фирма (добавить)"},           {"Edit2", "Label2", "марка (добавить)"},
+        {"Edit3", "Label3", "объем (добавить)"},           {"Edit4", "Label4", "цена (добавить)"},
+        {"Edit6", "Label10", "на какое место (добавить)"}, {"Edit7", "Label11", "фирма (удалить)"},
+        {"Edit8", "Label12", "марка (удалить)"},           {"Edit9", "Label13", "объем (удалить)"},
+        {"Edit10", "Label14", "цена (удалить)"},           {"Edit5", "Label5", "цена (поиск)"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.edit) << row.edit << row.label << QString::fromUtf8(row.name);
 }
 
 void tst_accessibility::editsAreNamedByTheirCaptions() {
@@ -105,14 +93,59 @@ void tst_accessibility::gridCellsAreReadable() {
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(w->grid());
     QAccessibleTableInterface* table = grid->tableInterface();
     QVERIFY(table);
-    QCOMPARE(table->rowCount(), 3);
-    QCOMPARE(table->columnCount(), 5);
-    const QStringList expected[] = {{"", "firma", "marka", "objom", "zena"},
-                                    {"", QString::fromUtf8("жёсткий"), "barracuda", "80", "-4000"},
-                                    {"", "", "", "", ""}};
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 5; ++col)
+    // The heading row and column are the table's headers; the cells are the entries' rows.
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->columnCount(), 4);
+    const QStringList headings = {"firma", "marka", "objom", "zena"};
+    const QStringList expected[] = {{QString::fromUtf8("жёсткий"), "barracuda", "80", "-4000"},
+                                    {"", "", "", ""}};
+    for (int col = 0; col < 4; ++col) {
+        QCOMPARE(table->columnDescription(col), headings[col]);
+        const auto header = table->cellAt(0, col)->tableCellInterface()->columnHeaderCells();
+        QCOMPARE(header.size(), 1);
+        QCOMPARE(header[0]->text(QAccessible::Name), headings[col]);
+        for (int row = 0; row < 2; ++row)
             QCOMPARE(table->cellAt(row, col)->text(QAccessible::Name), expected[row][col]);
+    }
+}
+
+void tst_accessibility::headingsStayInViewWhileScrolling() {
+    for (int i = 0; i < 20; ++i)
+        w->add(QString::number(i), "m", "1", "2", "99");
+    StringGrid* grid = w->grid();
+    grid->scrollToBottom();
+    QVERIFY(grid->verticalScrollBar()->value() > 0);
+    const QRect lastRow = grid->visualRect(grid->cellIndex(1, 20));
+    QVERIFY(grid->viewport()->rect().contains(lastRow));
+    // The headings sit above the scrolled cells, where they were.
+    QHeaderView* headings = grid->horizontalHeader();
+    QVERIFY(headings->isVisible());
+    QCOMPARE(headings->mapTo(grid, QPoint(0, 0)).y(), grid->frameWidth());
+    QCOMPARE(headings->model()->headerData(0, Qt::Horizontal).toString(), "firma");
+    QCOMPARE(headings->sectionPosition(3), 3 * 80);
+    QVERIFY(grid->verticalHeader()->isVisible());
+}
+
+void tst_accessibility::keyboardNeverLandsOnAHeading_data() {
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QPoint>("cell");
+    QTest::newRow("first focus") << QList<int>{} << QPoint(1, 1);
+    QTest::newRow("up and left") << QList<int>{Qt::Key_Up, Qt::Key_Left} << QPoint(1, 1);
+    QTest::newRow("home") << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Home} << QPoint(1, 2);
+    QTest::newRow("end, then far up") << QList<int>{Qt::Key_End, Qt::Key_PageUp} << QPoint(4, 1);
+}
+
+void tst_accessibility::keyboardNeverLandsOnAHeading() {
+    QFETCH(QList<int>, keys);
+    QFETCH(QPoint, cell);
+    w->add("a", "b", "1", "2", "0");
+    StringGrid* grid = w->grid();
+    w->button("Button6")->setFocus();
+    QTest::keyClick(w->button("Button6"), Qt::Key_Tab); // the last control hands on to the grid
+    QCOMPARE(QApplication::focusWidget(), grid);
+    for (int key : keys)
+        QTest::keyClick(grid, Qt::Key(key));
+    QCOMPARE(grid->currentIndex(), grid->cellIndex(cell.x(), cell.y()));
 }
 
 void tst_accessibility::buttonsWorkFromTheKeyboard_data() {
@@ -143,7 +176,7 @@ void tst_accessibility::gridIsEditableFromTheKeyboard() {
     w->add("seagate", "barracuda", "80", "4000", "0");
     StringGrid* grid = w->grid();
     grid->setFocus();
-    grid->setCurrentIndex(grid->model()->index(1, 1));
+    grid->setCurrentIndex(grid->cellIndex(1, 1));
     QTest::keyClick(grid, Qt::Key_Right);
     QTest::keyClick(grid, Qt::Key_Right);
     QTest::keyClick(grid, Qt::Key_Right); // to the price cell

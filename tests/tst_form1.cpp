@@ -4,6 +4,8 @@
 #include "list/nodeallocator.h"
 #include "platform/stringgrid.h"
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -57,8 +59,12 @@ void tst_form1::startsWithHeadingsAndOneBlankRow() {
     QCOMPARE(w->row(0), QStringList({"firma", "marka", "objom", "zena"}));
     QCOMPARE(w->row(1), QStringList({"", "", "", ""}));
     QCOMPARE(w->grid()->Cells(0, 0), "");
-    QCOMPARE(w->grid()->columnWidth(1), 80);
-    QCOMPARE(w->grid()->rowHeight(1), 24);
+    QCOMPARE(w->grid()->columnWidth(0), 80);
+    QCOMPARE(w->grid()->rowHeight(0), 24);
+    // The heading row and column keep the cells' sizes.
+    QCOMPARE(w->grid()->horizontalHeader()->height(), 24);
+    QCOMPARE(w->grid()->verticalHeader()->width(), 80);
+    QVERIFY(!w->form()->windowIcon().isNull());
     // The stored layout sets the grid through its properties.
     QCOMPARE(w->grid()->property("fixedRows").toInt(), 1);
     QCOMPARE(w->grid()->property("fixedCols").toInt(), 1);
@@ -213,19 +219,31 @@ void tst_form1::badAddInputChangesNothing_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
 
-    const QString notInteger = QStringLiteral("'%1' is not a valid integer value");
+    const QString notInteger = QStringLiteral("%1: '%2' is not a valid integer value");
+    const QString outOfRange = QStringLiteral(
+        "%1: '%2' is out of range: whole numbers run from -2147483648 to 2147483647");
     QTest::newRow("capacity 8O") << "Edit3"
-                                 << "8O" << notInteger.arg("8O");
+                                 << "8O" << notInteger.arg("объем", "8O");
     QTest::newRow("empty capacity") << "Edit3"
-                                    << "" << notInteger.arg("");
+                                    << "" << notInteger.arg("объем", "");
     QTest::newRow("price too large") << "Edit4"
-                                     << "2147483648" << notInteger.arg("2147483648");
+                                     << "2147483648" << outOfRange.arg("цена", "2147483648");
+    QTest::newRow("price too small")
+        << "Edit4"
+        << "-99999999999999999999" << outOfRange.arg("цена", "-99999999999999999999");
     QTest::newRow("price with letters") << "Edit4"
-                                        << "abc" << notInteger.arg("abc");
+                                        << "abc" << notInteger.arg("цена", "abc");
     QTest::newRow("position with a plus") << "Edit6"
-                                          << "+1" << notInteger.arg("+1");
-    QTest::newRow("empty position") << "Edit6"
-                                    << "" << notInteger.arg("");
+                                          << "+1" << notInteger.arg("на какое место", "+1");
+    QTest::newRow("markup in a number") << "Edit3"
+                                        << "<b>1</b>" << notInteger.arg("объем", "<b>1</b>");
+    QTest::newRow("placeholders are quoted, not filled in")
+        << "Edit1"
+        << "%1%1%1%1%1"
+        << "фирма: '%1%1%1%1%1' is 10 characters long; at most 9 fit.";
+    QTest::newRow("a pasted page is quoted briefly")
+        << "Edit1" << QString(10000, 'x')
+        << "фирма: '" + QString(30, 'x') + "…' is 10000 characters long; at most 9 fit.";
     QTest::newRow("ten Latin characters")
         << "Edit1"
         << "seagate-xx"
@@ -238,9 +256,11 @@ void tst_form1::badAddInputChangesNothing_data() {
                            << QString::fromUtf8("марка: 'disk\U0001F600' holds a character that "
                                                 "cannot be stored. Only the Latin and Cyrillic "
                                                 "letters, digits and signs of Windows-1251 fit.");
-    QTest::newRow("control character") << "Edit1" << QString("a\tb")
-                                       << "фирма: the text holds a control character, which "
-                                          "cannot be stored. Type letters, digits and signs only.";
+    const QString control = QStringLiteral("%1: the text holds a control character, which cannot "
+                                           "be stored. Type letters, digits and signs only.");
+    QTest::newRow("control character") << "Edit1" << QString("a\tb") << control.arg("фирма");
+    QTest::newRow("DEL") << "Edit2" << QString("a\x7f") << control.arg("марка");
+    QTest::newRow("C1 control") << "Edit2" << QString("a") + QChar(0x85) << control.arg("марка");
 }
 
 void tst_form1::badAddInputChangesNothing() {
@@ -255,6 +275,9 @@ void tst_form1::badAddInputChangesNothing() {
     QCOMPARE(w->errors, QStringList{message});
     QVERIFY(w->state() == before);
     QCOMPARE(w->grid()->RowCount(), 4);
+    // Once the message is read, the refused field has the focus and its text is selected.
+    QCOMPARE(QApplication::focusWidget(), w->edit(field.toLatin1()));
+    QCOMPARE(w->edit(field.toLatin1())->selectedText(), text);
     // The window goes on: mending the field and adding again works.
     w->type(field.toLatin1(), field == "Edit6" ? "0" : field <= "Edit2" ? "ok" : "7");
     w->click("Button1");

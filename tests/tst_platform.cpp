@@ -47,7 +47,7 @@ private slots:
     void fontMapping();
     void gridModelRefusesWhatIsNotItsCell();
     void gridRowCountKeepsCells();
-    void gridFixedCellsAreNotEditable();
+    void gridFixedCellsAreHeadings();
     void gridBatchUpdateAnnouncesOnce();
     void gridModelKeepsItsContract();
     void gridFinishEditingCommitsTypedText();
@@ -96,7 +96,12 @@ void tst_platform::strToIntRefuses() {
         StrToInt(text);
         QFAIL("converted");
     } catch (const Exception& e) {
-        QCOMPARE(e.Message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+        const bool wellFormed = QRegularExpression("^-?[0-9]+$").match(text).hasMatch();
+        QCOMPARE(e.Message(),
+                 wellFormed
+                     ? "'" + text +
+                           "' is out of range: whole numbers run from -2147483648 to 2147483647"
+                     : "'" + text + "' is not a valid integer value");
     }
 }
 
@@ -193,7 +198,7 @@ void tst_platform::errorBoundaryShowsEveryKindOfError() {
     QFETCH(int, kind);
     QFETCH(QString, message);
     QStringList shown;
-    platform::setErrorReporter([&shown](const QString& m) { shown << m; });
+    platform::setErrorReporter([&shown](const QString& m, const auto&) { shown << m; });
     platform::runGuarded([kind] {
         switch (kind) {
         case 0:
@@ -244,7 +249,7 @@ void tst_platform::errorDialogShowsTheMessage() {
 
 void tst_platform::failingReporterStopsAtTheBoundary() {
     int calls = 0;
-    platform::setErrorReporter([&calls](const QString&) {
+    platform::setErrorReporter([&calls](const QString&, const auto&) {
         ++calls;
         throw std::runtime_error("the reporter fails too");
     });
@@ -325,17 +330,27 @@ void tst_platform::gridRowCountKeepsCells() {
     QCOMPARE(grid.ColCount(), 5);
 }
 
-void tst_platform::gridFixedCellsAreNotEditable() {
+void tst_platform::gridFixedCellsAreHeadings() {
     StringGrid grid;
     grid.setRowCount(3);
+    grid.setCells(2, 0, "heading");
+    grid.setCells(0, 2, "side");
     StringGridModel* model = grid.gridModel();
-    QVERIFY(!(model->flags(model->index(0, 2)) & Qt::ItemIsEditable));
-    QVERIFY(!(model->flags(model->index(2, 0)) & Qt::ItemIsEditable));
-    QVERIFY(model->flags(model->index(1, 1)) & Qt::ItemIsEditable);
-    QVERIFY(!model->setData(model->index(0, 1), "typed", Qt::EditRole));
-    QVERIFY(!model->setData(model->index(1, 1), "typed", Qt::DisplayRole));
-    QVERIFY(model->setData(model->index(1, 1), "typed", Qt::EditRole));
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->columnCount(), 4);
+    QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "heading");
+    QCOMPARE(model->headerData(1, Qt::Vertical, Qt::DisplayRole).toString(), "side");
+    QVERIFY(!grid.cellIndex(2, 0).isValid());
+    QVERIFY(!grid.cellIndex(0, 2).isValid());
+    const QModelIndex cell = grid.cellIndex(1, 1);
+    QCOMPARE(cell, model->index(0, 0));
+    QVERIFY(model->flags(cell) & Qt::ItemIsEditable);
+    QVERIFY(!model->setData(cell, "typed", Qt::DisplayRole));
+    QVERIFY(model->setData(cell, "typed", Qt::EditRole));
     QCOMPARE(grid.Cells(1, 1), "typed");
+    grid.setFixedRows(0);
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(grid.cellIndex(2, 0), model->index(0, 1));
 }
 
 void tst_platform::gridBatchUpdateAnnouncesOnce() {
@@ -372,7 +387,7 @@ void tst_platform::gridFinishEditingCommitsTypedText() {
     grid.setRowCount(3);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    grid.setCurrentIndex(grid.gridModel()->index(2, 3));
+    grid.setCurrentIndex(grid.cellIndex(3, 2));
     QTest::keyClick(grid.viewport(), '5'); // typing starts the in-place editor
     auto* editor = qobject_cast<QLineEdit*>(grid.indexWidget(grid.currentIndex()));
     QVERIFY(editor);

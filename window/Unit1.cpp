@@ -1,19 +1,22 @@
 // Unit1.cpp - the main window, the program's global objects and the grid repaint.
 #include "Unit1.h"
 
+#include "entryinput.h"
 #include "textfield.h"
 #include "ui_Unit1.h"
 
 #include "platform/conversions.h"
 #include "platform/errorboundary.h"
-#include "platform/exception.h"
 #include "platform/fontmap.h"
 #include "platform/labeltext.h"
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <array>
 
 spisok drives;
 vint input{};
@@ -21,66 +24,47 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-// Grid columns of an entry's fields; row 0 holds their headings, column 0 stays empty.
-enum Column { kFirma = 1, kMarka = 2, kObjom = 3, kZena = 4 };
 constexpr int kFirstEntryRow = 1;
 constexpr int kEmptyGridRows = 2; // the heading row and one blank row
 
-QString columnHeading(int col) {
-    static const QString headings[] = {QString(), QStringLiteral("firma"), QStringLiteral("marka"),
-                                       QStringLiteral("objom"), QStringLiteral("zena")};
-    return headings[col];
-}
-
-QString cellName(int col, int row) {
-    return QStringLiteral("Row %1, column %2 (%3)").arg(row).arg(col).arg(columnHeading(col));
-}
-
-/// Runs `read`; an error it raises comes out again with `name()` before its message, so that the
-/// user learns which field or cell to mend. The name is only built then.
-template <typename Name, typename Read> auto naming(const Name& name, const Read& read) {
-    try {
-        return read();
-    } catch (const Exception& e) {
-        throw Exception(name() + QStringLiteral(": ") + e.Message());
-    }
-}
-
-void copyEditText(char (&field)[kTextFieldSize], const QLineEdit* edit, const QLabel* caption) {
-    naming([caption] { return caption->text(); }, [&] { copyText(field, edit->text()); });
-}
-
-/// The entry typed into a grid row, every cell checked.
-vint readRow(const StringGrid* grid, int row) {
-    const auto name = [row](int col) { return [row, col] { return cellName(col, row); }; };
-    vint entry{};
-    naming(name(kFirma), [&] { copyText(entry.firma, grid->Cells(kFirma, row)); });
-    naming(name(kMarka), [&] { copyText(entry.marka, grid->Cells(kMarka, row)); });
-    entry.objom = naming(name(kObjom), [&] { return StrToInt(grid->Cells(kObjom, row)); });
-    entry.zena = naming(name(kZena), [&] { return StrToInt(grid->Cells(kZena, row)); });
-    return entry;
-}
-
-/// Keeps cell writes quiet until the repaint is complete, then announces them at once.
-class GridUpdate {
-public:
-    explicit GridUpdate(StringGridModel* model) : model(model) { model->beginUpdate(); }
-    ~GridUpdate() { model->endUpdate(); }
-    GridUpdate(const GridUpdate&) = delete;
-    GridUpdate& operator=(const GridUpdate&) = delete;
-
-private:
-    StringGridModel* model;
+/// The grid's columns of an entry's fields, in field order: their headings, and how a cell shows
+/// its field. Row 0 holds the headings; column 0 stays empty.
+struct Column {
+    int col;
+    const char* heading;
+    /// Whether `cell` already shows the field of `p`, found without building its text.
+    bool (*shows)(QStringView cell, const node& p);
+    QString (*text)(const node& p);
 };
+constexpr std::array<Column, 4> kColumns = {{
+    {1, "firma", [](QStringView t, const node& p) { return isFieldText(t, p.firma); },
+     [](const node& p) { return fieldText(p.firma); }},
+    {2, "marka", [](QStringView t, const node& p) { return isFieldText(t, p.marka); },
+     [](const node& p) { return fieldText(p.marka); }},
+    {3, "objom", [](QStringView t, const node& p) { return isIntText(t, p.objom); },
+     [](const node& p) { return IntToStr(p.objom); }},
+    {4, "zena", [](QStringView t, const node& p) { return isIntText(t, p.zena); },
+     [](const node& p) { return IntToStr(p.zena); }},
+}};
+
+/// The room a result label has before `next`, so that no two texts overlap.
+int roomBefore(const QWidget* label, const QWidget* next) {
+    return next->x() - label->x();
+}
 
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/drivelist-%1.png").arg(size));
+    setWindowIcon(icon);
     platform::mapWindowsFonts(this);
     const auto labels = findChildren<QLabel*>();
     for (QLabel* label : labels)
         platform::fitLabel(label);
+    // The window's stored place: three pixels left of the screen's edge, 110 down.
     move(-3, 110);
     connectButton(ui->Button1, &TForm1::Button1Click);
     connectButton(ui->Button2, &TForm1::Button2Click);
@@ -99,34 +83,31 @@ TForm1::~TForm1() {
 
 void TForm1::connectButton(QAbstractButton* button, void (TForm1::*handler)(QObject*)) {
     connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
-        // What is typed into a cell counts as soon as any command runs.
+        // What is typed into a cell counts as soon as any command runs, even one started without
+        // the focus leaving the cell (a shortcut, or a press through the accessibility bus).
         ui->StringGrid1->finishEditing();
         platform::runGuarded([this, button, handler] { (this->*handler)(button); });
     });
 }
 
 void TForm1::FormCreate(QObject* /*Sender*/) {
-    for (int col = kFirma; col <= kZena; ++col)
-        ui->StringGrid1->setCells(col, 0, columnHeading(col));
+    for (const Column& column : kColumns)
+        ui->StringGrid1->setCells(column.col, 0, QLatin1StringView(column.heading));
 }
 
 void TForm1::Button1Click(QObject* /*Sender*/) {
     // Every input is read and checked before anything changes, so a bad one changes nothing.
-    copyEditText(input.firma, ui->Edit1, ui->Label1);
-    copyEditText(input.marka, ui->Edit2, ui->Label2);
-    input.objom = StrToInt(ui->Edit3->text());
-    input.zena = StrToInt(ui->Edit4->text());
-    const std::int32_t position = StrToInt(ui->Edit6->text());
+    readEntry(input, {EntryInput(ui->Edit1, ui->Label1), EntryInput(ui->Edit2, ui->Label2),
+                      EntryInput(ui->Edit3, ui->Label3), EntryInput(ui->Edit4, ui->Label4)});
+    const std::int32_t position = readNumber(EntryInput(ui->Edit6, ui->Label10));
     drives.insert(input, position);
     ui->StringGrid1->setRowCount(ui->StringGrid1->RowCount() + 1);
     showList(drives);
 }
 
 void TForm1::Button2Click(QObject* /*Sender*/) {
-    copyEditText(input.firma, ui->Edit7, ui->Label11);
-    copyEditText(input.marka, ui->Edit8, ui->Label12);
-    input.objom = StrToInt(ui->Edit9->text());
-    input.zena = StrToInt(ui->Edit10->text());
+    readEntry(input, {EntryInput(ui->Edit7, ui->Label11), EntryInput(ui->Edit8, ui->Label12),
+                      EntryInput(ui->Edit9, ui->Label13), EntryInput(ui->Edit10, ui->Label14)});
     if (drives.empty())
         return;
     // Only a removed entry gives up its row; the grid keeps one row per entry and one blank.
@@ -136,7 +117,7 @@ void TForm1::Button2Click(QObject* /*Sender*/) {
 }
 
 void TForm1::Button3Click(QObject* /*Sender*/) {
-    const std::int32_t price = StrToInt(ui->Edit5->text());
+    const std::int32_t price = readNumber(EntryInput(ui->Edit5, ui->Label5));
     if (!drives.empty()) {
         const node found = drives.findByPrice(price);
         if (found.zena == price) {
@@ -148,9 +129,10 @@ void TForm1::Button3Click(QObject* /*Sender*/) {
 }
 
 void TForm1::showSearchResult(const QString& firma, const QString& marka, const QString& objom) {
-    platform::SetText(ui->Label6, firma);
-    platform::SetText(ui->Label7, marka);
-    platform::SetText(ui->Label8, objom);
+    // The three labels read as one phrase; each text keeps to the room before the next control.
+    platform::SetText(ui->Label6, firma, roomBefore(ui->Label6, ui->Label7));
+    platform::SetText(ui->Label7, marka, roomBefore(ui->Label7, ui->Label8));
+    platform::SetText(ui->Label8, objom, roomBefore(ui->Label8, ui->StringGrid1));
 }
 
 void TForm1::Button4Click(QObject* /*Sender*/) {
@@ -166,10 +148,15 @@ void TForm1::Button5Click(QObject* /*Sender*/) {
 void TForm1::Button6Click(QObject* /*Sender*/) {
     // Every row is read and checked into a new list first: a bad cell leaves the list whole and
     // the grid as typed, so the user can mend it and accept again.
-    const StringGrid* grid = ui->StringGrid1;
+    StringGrid* grid = ui->StringGrid1;
     spisok rebuilt;
-    for (int row = kFirstEntryRow; row < grid->RowCount() - 1; ++row)
-        rebuilt.insert(readRow(grid, row), row - kFirstEntryRow);
+    for (int row = kFirstEntryRow; row < grid->RowCount() - 1; ++row) {
+        vint entry{};
+        readEntry(entry,
+                  {EntryInput(grid, kColumns[0].col, row), EntryInput(grid, kColumns[1].col, row),
+                   EntryInput(grid, kColumns[2].col, row), EntryInput(grid, kColumns[3].col, row)});
+        rebuilt.insert(entry, row - kFirstEntryRow);
+    }
     drives.swap(rebuilt);
     showList(drives);
 }
@@ -182,26 +169,13 @@ void showList(const spisok& s) {
     // last row are not shown.
     const int rows = grid->RowCount();
     int row = kFirstEntryRow;
-    const auto show = [grid, &row](int col, auto shows, auto text) {
-        if (!shows(grid->Cells(col, row)))
-            grid->setCells(col, row, text());
-    };
     for (const node* p = s.headNode(); p && row < rows; p = p->next, ++row) {
-        show(
-            kFirma, [p](QStringView t) { return isFieldText(t, p->firma); },
-            [p] { return fieldText(p->firma); });
-        show(
-            kMarka, [p](QStringView t) { return isFieldText(t, p->marka); },
-            [p] { return fieldText(p->marka); });
-        show(
-            kObjom, [p](QStringView t) { return isIntText(t, p->objom); },
-            [p] { return IntToStr(p->objom); });
-        show(
-            kZena, [p](QStringView t) { return isIntText(t, p->zena); },
-            [p] { return IntToStr(p->zena); });
+        for (const Column& column : kColumns)
+            if (!column.shows(grid->Cells(column.col, row), *p))
+                grid->setCells(column.col, row, column.text(*p));
     }
     for (; row < rows; ++row)
-        for (int col = kFirma; col <= kZena; ++col)
-            show(
-                col, [](QStringView t) { return t.isEmpty(); }, [] { return QString(); });
+        for (const Column& column : kColumns)
+            if (!grid->Cells(column.col, row).isEmpty())
+                grid->setCells(column.col, row, QString());
 }

@@ -3,6 +3,9 @@
 
 #include "platform/ansitext.h"
 #include "platform/exception.h"
+#include "platform/quoted.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -13,18 +16,21 @@ void copyText(char (&field)[kTextFieldSize], const QString& text) {
         return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
     };
     if (std::any_of(text.begin(), text.end(), isControl))
-        throw Exception(QStringLiteral("the text holds a control character, which cannot be "
-                                       "stored. Type letters, digits and signs only."));
+        throw Exception(QCoreApplication::translate("TForm1",
+                                                    "the text holds a control character, which "
+                                                    "cannot be stored. Type letters, digits and "
+                                                    "signs only."));
     const auto bytes = ansi::encode(text);
     if (!bytes)
-        throw Exception(QStringLiteral("'%1' holds a character that cannot be stored. Only the "
-                                       "Latin and Cyrillic letters, digits and signs of %2 fit.")
-                            .arg(text, ansi::codePageName()));
+        throw Exception(QCoreApplication::translate(
+                            "TForm1", "%1 holds a character that cannot be stored. Only the Latin "
+                                      "and Cyrillic letters, digits and signs of %2 fit.")
+                            .arg(platform::quoted(text), ansi::codePageName()));
     if (bytes->size() > maxLength)
-        throw Exception(QStringLiteral("'%1' is %2 characters long; at most %3 fit.")
-                            .arg(text)
-                            .arg(bytes->size())
-                            .arg(maxLength));
+        throw Exception(
+            QCoreApplication::translate("TForm1", "%1 is %2 characters long; at most %3 fit.")
+                .arg(platform::quoted(text), QString::number(bytes->size()),
+                     QString::number(maxLength)));
     copyTextField(field, bytes->c_str());
 }
 

@@ -1,0 +1,12 @@
+// quoted.h - what the user typed, as an error message quotes it.
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+/// `text` between single quotes, literally; past 30 characters it is cut and the cut is marked
+/// with "…", so that a pasted page cannot blow a message up.
+QString quoted(const QString& text);
+
+} // namespace platform
