@@ -20,6 +20,8 @@ void SetText(QLabel* label, const QString& caption, int room) {
                                   caption.toHtmlEscaped() + QStringLiteral("</p>"));
     label->setAccessibleName(whole ? QString() : caption);
     label->setAccessibleDescription(whole ? QString() : caption);
+    if (shown.isEmpty())
+        return; // nothing to show, so the stored size stands
     const QSize hint = label->sizeHint();
     label->resize(std::min(std::max(label->width(), hint.width()), room),
                   std::max(label->height(), hint.height()));
