@@ -1,0 +1,419 @@
+// tst_windowmodel.cpp - the whole window against its model, under seeded random sequences of
+// user actions: typing into edits and cells (the fixed ones included), and every command.
+//
+//   tst_windowmodel [--sequences N] [--steps N] [--seed S]
+//
+// runs N sequences from seed S on (S alone with --sequences 1). A sequence that goes astray is
+// printed as its steps, with the first difference, and the run fails.
+#include "windowmodel.h"
+
+#include "listtesting.h"
+#include "window/Unit1.h"
+#include "window/textfield.h"
+
+#include "platform/errorboundary.h"
+#include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+namespace {
+
+using Command = WindowModel::Command;
+
+struct Button {
+    Command command;
+    const char* name;
+    const char* caption;
+};
+const Button kButtons[] = {{Command::Add, "Button1", "добавить"},
+                           {Command::Remove, "Button2", "удалить"},
+                           {Command::Search, "Button3", "поиск"},
+                           {Command::Clear, "Button4", "очистить список"},
+                           {Command::Accept, "Button6", "принять результаты редактирования"}};
+
+/// The input classes that every edit and cell is drawn from.
+class Inputs {
+public:
+    explicit Inputs(std::mt19937_64& random) : random(random) {}
+
+    /// A value for a number field: mostly a valid one, so that commands get through.
+    QString forNumber() {
+        const std::size_t roll = pick(20);
+        return roll < 14 ? number() : roll < 17 ? malformedNumber() : any();
+    }
+    /// A value for a text field: mostly short texts and the awkward ones.
+    QString forText() {
+        const std::size_t roll = pick(20);
+        return roll < 10 ? text() : roll < 17 ? special() : any();
+    }
+    QString any() {
+        switch (pick(5)) {
+        case 0:
+            return number();
+        case 1:
+            return malformedNumber();
+        case 2:
+            return text();
+        case 3:
+            return special();
+        default:
+            return pick(10) == 0 ? QString(10000, QChar(u"xЖ"[pick(2)])) : special();
+        }
+    }
+    QString number() {
+        static const char* const boundary[] = {"0", "1", "-1", "2147483647", "-2147483648", "007"};
+        return pick(3) == 0 ? QString::fromLatin1(boundary[pick(6)])
+                            : QString::number(int(pick(6)) - 1);
+    }
+    QString malformedNumber() {
+        static const char* const malformed[] = {
+            "",    " 5", "5 ",  "+5",         "0x10",        "8O",
+            "--5", "5-", "abc", "2147483648", "-2147483649", "99999999999999999999",
+            "١٢",  "-"};
+        return QString::fromUtf8(malformed[pick(std::size(malformed))]);
+    }
+    QString text() {
+        static const QString letters = QStringLiteral("sSbxЖжБ");
+        const int length = int(pick(3) == 0 ? pick(13) : pick(3));
+        QString result;
+        for (int i = 0; i < length; ++i)
+            result += letters[qsizetype(pick(std::size_t(letters.size())))];
+        return result;
+    }
+    QString special() {
+        static const char* const specials[] = {
+            "<b>x</b>", "<br>x",          "%1",   "%1%1%1%1%1", "&",         "a&&b",  "'\"",
+            "💾",        "disk\U0001F600", "a\tb", "a\x7f",      "\xc2\x85x", "\u0100"};
+        return QString::fromUtf8(specials[pick(std::size(specials))]);
+    }
+    std::size_t pick(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    }
+
+private:
+    std::mt19937_64& random;
+};
+
+ReferenceEntry entryOf(const node& p) {
+    vint r{};
+    std::memcpy(r.firma, p.firma, sizeof r.firma);
+    std::memcpy(r.marka, p.marka, sizeof r.marka);
+    r.objom = p.objom;
+    r.zena = p.zena;
+    return ReferenceEntry(r);
+}
+
+QString shown(const QString& text) {
+    QString s = text.size() > 40
+                    ? text.left(20) + QStringLiteral("…(%1 characters)").arg(text.size())
+                    : text;
+    s.replace(u'\t', QStringLiteral("\\t"));
+    return u'"' + s + u'"';
+}
+
+/// One user action, drawn from a seed but kept as data, so that a sequence can be replayed and
+/// shortened.
+struct Step {
+    enum Kind { SetEdit, EditCell, Click } kind;
+    int target = 0;          ///< the edit's number, or the button's index in kButtons
+    int col = 0;             ///< a cell's column
+    std::size_t rowDraw = 0; ///< a cell's row, modulo the rows that the grid has then
+    QString text;
+    bool leaveOpen = false; ///< the cell's editor stays open for the next command to close
+};
+
+std::vector<Step> generate(std::uint64_t seed, int count) {
+    std::mt19937_64 random(seed);
+    Inputs inputs(random);
+    std::vector<Step> steps;
+    for (int i = 0; i < count; ++i) {
+        Step step;
+        const std::size_t kind = inputs.pick(10);
+        if (kind < 4) {
+            step.kind = Step::SetEdit;
+            step.target = int(inputs.pick(10)) + 1;
+            const bool isText =
+                step.target == 1 || step.target == 2 || step.target == 7 || step.target == 8;
+            step.text = isText ? inputs.forText() : inputs.forNumber();
+        } else if (kind < 6) {
+            // Any cell: mostly those that hold entries, sometimes the heading row or column.
+            step.kind = Step::EditCell;
+            step.col = int(inputs.pick(5));
+            step.rowDraw = inputs.pick(1000);
+            step.text = step.col >= 3 ? inputs.forNumber() : inputs.forText();
+            step.leaveOpen = inputs.pick(2) == 0;
+        } else {
+            step.kind = Step::Click;
+            step.target = int(inputs.pick(std::size(kButtons)));
+        }
+        steps.push_back(step);
+    }
+    return steps;
+}
+
+/// A fresh window and a fresh model, driven step by step and compared after every step.
+class Replay {
+public:
+    Replay() {
+        drives.clear();
+        input = vint{};
+        platform::setErrorReporter(
+            [this](const QString& message, const std::function<void()>& dismissed) {
+                messages << message;
+                if (dismissed)
+                    dismissed(); // the user reads the message and closes it
+            });
+        form = std::make_unique<TForm1>();
+        form->show();
+        grid = form->findChild<StringGrid*>("StringGrid1");
+    }
+    ~Replay() {
+        platform::setErrorReporter({});
+        form.reset();
+        drives.clear();
+    }
+
+    /// Applies `step` to both, and describes it in `log`; the first difference, or empty.
+    QString apply(const Step& step, QStringList& log) {
+        messages.clear();
+        clicked = false;
+        switch (step.kind) {
+        case Step::SetEdit: {
+            form->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(step.target))
+                ->setText(step.text);
+            model.setEdit(step.target, step.text);
+            log << QStringLiteral("Edit%1 = %2").arg(step.target).arg(shown(step.text));
+            break;
+        }
+        case Step::EditCell:
+            editCell(step, log);
+            break;
+        case Step::Click: {
+            const Button& button = kButtons[step.target];
+            log << QStringLiteral("click %1 (%2)")
+                       .arg(QString::fromUtf8(button.caption), button.name);
+            clicked = true;
+            form->findChild<QPushButton*>(button.name)->click();
+            model.run(button.command);
+            break;
+        }
+        }
+        return compare();
+    }
+
+private:
+    void editCell(const Step& step, QStringList& log) {
+        const int col = step.col;
+        const int row = int(step.rowDraw % std::size_t(grid->RowCount()));
+        log << QStringLiteral("cell (%1, %2) = %3%4")
+                   .arg(col)
+                   .arg(row)
+                   .arg(shown(step.text),
+                        step.leaveOpen ? QStringLiteral(", editor left open") : QString());
+        const bool taken = model.editCell(col, row, step.text);
+        const QModelIndex cell = grid->cellIndex(col, row);
+        if (!cell.isValid()) {
+            // A fixed cell is no item: neither the view nor the model's headers take a text.
+            const bool heading = row == 0;
+            const int section = heading ? col - 1 : row - 1;
+            refusedFixed =
+                taken || (section >= 0 && grid->gridModel()->setHeaderData(
+                                              section, heading ? Qt::Horizontal : Qt::Vertical,
+                                              step.text, Qt::EditRole));
+            return;
+        }
+        grid->setCurrentIndex(cell); // closes an editor open elsewhere, committing its text
+        if (!grid->indexWidget(cell))
+            grid->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell));
+        if (!editor) {
+            refusedFixed = true; // an editable cell that opened no editor
+            return;
+        }
+        editor->setText(step.text);
+        if (!step.leaveOpen)
+            grid->finishEditing();
+    }
+
+    /// What the grid shows at (col, row), an open editor's text included.
+    QString cellText(int col, int row) const {
+        const QModelIndex cell = grid->cellIndex(col, row);
+        if (cell.isValid())
+            if (auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell)))
+                return editor->text();
+        return grid->Cells(col, row);
+    }
+
+    QString compare() const {
+        if (refusedFixed)
+            return QStringLiteral("a fixed cell took a text, or a cell opened no editor");
+        // The list, entry by entry, and its chain.
+        const QString chain = chainError(drives);
+        if (!chain.isEmpty())
+            return QStringLiteral("the list's chain: ") + chain;
+        const auto& expected = model.list().entries();
+        std::size_t i = 0;
+        for (const node* p = drives.headNode(); p; p = p->next, ++i)
+            if (i >= expected.size() || !(entryOf(*p) == expected[i]))
+                return QStringLiteral("list entry %1 is %2 but should be %3")
+                    .arg(i)
+                    .arg(fieldText(p->firma), i < expected.size()
+                                                  ? WindowModel::decode(expected[i].firma)
+                                                  : QStringLiteral("absent"));
+        if (i != expected.size())
+            return QStringLiteral("the list has %1 entries but should have %2")
+                .arg(i)
+                .arg(expected.size());
+        // Every cell.
+        const auto& cells = model.grid();
+        if (grid->RowCount() != cells.size())
+            return QStringLiteral("the grid has %1 rows but should have %2")
+                .arg(grid->RowCount())
+                .arg(cells.size());
+        for (int row = 0; row < cells.size(); ++row)
+            for (int col = 0; col < 5; ++col)
+                if (cellText(col, row) != cells[row][col])
+                    return QStringLiteral("cell (%1, %2) is %3 but should be %4")
+                        .arg(col)
+                        .arg(row)
+                        .arg(shown(cellText(col, row)), shown(cells[row][col]));
+        // The result labels, as a screen reader reads them and as the eye sees them.
+        for (int n = 0; n < 3; ++n) {
+            const auto* label = form->findChild<QLabel*>(QStringLiteral("Label%1").arg(6 + n));
+            const QString read = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(label))
+                                     ->text(QAccessible::Name);
+            const QString& whole = model.labels()[n];
+            if (read != whole)
+                return QStringLiteral("Label%1 reads %2 but should read %3")
+                    .arg(6 + n)
+                    .arg(shown(read), shown(whole));
+            const QString& text = label->text();
+            if (text != whole &&
+                !(text.endsWith(QStringLiteral("…")) && whole.startsWith(text.chopped(1))))
+                return QStringLiteral("Label%1 shows %2 for %3")
+                    .arg(6 + n)
+                    .arg(shown(text), shown(whole));
+        }
+        // The edits.
+        for (int n = 1; n <= 10; ++n) {
+            const QString text =
+                form->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n))->text();
+            if (text != model.edit(n))
+                return QStringLiteral("Edit%1 holds %2 but should hold %3")
+                    .arg(n)
+                    .arg(shown(text), shown(model.edit(n)));
+        }
+        return compareRefusal();
+    }
+
+    QString compareRefusal() const {
+        const auto& refusal = model.refusal();
+        if (!refusal || !clicked)
+            return messages.isEmpty()
+                       ? QString()
+                       : QStringLiteral("unexpected message %1").arg(shown(messages.join('|')));
+        if (messages.size() != 1)
+            return QStringLiteral("%1 messages where one naming %2 was due")
+                .arg(messages.size())
+                .arg(refusal->name);
+        const QString& message = messages[0];
+        if (!message.startsWith(refusal->name + QStringLiteral(": ")) ||
+            !message.contains(refusal->quote))
+            return QStringLiteral("the message %1 should name %2 and quote %3")
+                .arg(shown(message), refusal->name, shown(refusal->quote));
+        QWidget* focus = form->focusWidget();
+        if (refusal->edit > 0) {
+            auto* edit = form->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(refusal->edit));
+            if (focus != edit || edit->selectedText() != edit->text())
+                return QStringLiteral("Edit%1 should have the focus, its text selected")
+                    .arg(refusal->edit);
+        } else if (focus != grid ||
+                   grid->currentIndex() != grid->cellIndex(refusal->col, refusal->row)) {
+            return QStringLiteral("cell (%1, %2) should be current, with the focus")
+                .arg(refusal->col)
+                .arg(refusal->row);
+        }
+        return {};
+    }
+
+    WindowModel model;
+    std::unique_ptr<TForm1> form;
+    StringGrid* grid = nullptr;
+    QStringList messages;
+    bool clicked = false;
+    bool refusedFixed = false;
+};
+
+/// Replays `steps` on a fresh window; the first difference (empty when none), with the steps up
+/// to it described in `log`.
+QString replay(const std::vector<Step>& steps, QStringList& log) {
+    Replay r;
+    log.clear();
+    for (const Step& step : steps) {
+        const QString difference = r.apply(step, log);
+        if (!difference.isEmpty())
+            return difference;
+    }
+    return {};
+}
+
+/// Drops every step that the failure does not need, one at a time, keeping the failure.
+std::vector<Step> shorten(std::vector<Step> steps) {
+    QStringList log;
+    for (std::size_t i = 0; i < steps.size();) {
+        std::vector<Step> fewer = steps;
+        fewer.erase(fewer.begin() + std::ptrdiff_t(i));
+        if (!replay(fewer, log).isEmpty())
+            steps = std::move(fewer);
+        else
+            ++i;
+    }
+    return steps;
+}
+
+long option(int argc, char** argv, const char* name, long fallback) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], name) == 0)
+            return std::strtol(argv[i + 1], nullptr, 10);
+    return fallback;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    const long sequences = option(argc, argv, "--sequences", 2000);
+    const long stepCount = option(argc, argv, "--steps", 50);
+    const long firstSeed = option(argc, argv, "--seed", 1);
+    long failed = 0;
+    for (long seed = firstSeed; seed < firstSeed + sequences; ++seed) {
+        const std::vector<Step> steps = generate(std::uint64_t(seed), int(stepCount));
+        QStringList log;
+        if (replay(steps, log).isEmpty())
+            continue;
+        ++failed;
+        const std::vector<Step> shortest = shorten(steps);
+        const QString difference = replay(shortest, log);
+        std::fprintf(stderr, "seed %ld went astray; rerun it with: %s --sequences 1 --seed %ld\n",
+                     seed, argv[0], seed);
+        std::fprintf(stderr, "the shortest sequence that still does, on a fresh window:\n");
+        for (const QString& step : log)
+            std::fprintf(stderr, "  %s\n", qPrintable(step));
+        std::fprintf(stderr, "first difference: %s\n", qPrintable(difference));
+        if (failed >= 3)
+            break;
+    }
+    std::printf("%ld sequences of %ld steps from seed %ld\n", sequences, stepCount, firstSeed);
+    std::printf("%ld passed, %ld failed\n", sequences - failed, failed);
+    return failed == 0 ? 0 : 1;
+}
