@@ -328,6 +328,15 @@ void tst_platform::gridRowCountKeepsCells() {
     grid.setCells(-1, 0, "outside");
     QCOMPARE(grid.Cells(9, 9), "");
     QCOMPARE(grid.ColCount(), 5);
+    // Columns come and go at the right; the cells of the others stay where they were.
+    grid.setCells(4, 2, "right");
+    grid.setColCount(7);
+    QCOMPARE(grid.Cells(1, 0), "head");
+    QCOMPARE(grid.Cells(4, 2), "right");
+    QCOMPARE(grid.Cells(6, 2), "");
+    grid.setColCount(4);
+    QCOMPARE(grid.Cells(1, 0), "head");
+    QCOMPARE(grid.Cells(4, 2), ""); // dropped with its column
 }
 
 void tst_platform::gridFixedCellsAreHeadings() {

@@ -273,13 +273,15 @@ void tst_spisok::findByPrice() {
 
 void tst_spisok::firstCopiesTheHead() {
     spisok l;
-    QCOMPARE(l.first().firma, "");
-    appendNamed(l, {"A", "B"});
-    node copy = l.first();
+    QVERIFY(l.first().next == nullptr); // value-initialised on an empty list
+    l.insert(entry("A", "a", 10, 20), 0);
+    l.insert(entry("B", "b", 30, 40), 1);
+    const node copy = l.first();
     QCOMPARE(copy.firma, "A");
+    QCOMPARE(copy.marka, "a");
+    QCOMPARE(copy.objom, 10);
+    QCOMPARE(copy.zena, 20);
     QCOMPARE(copy.next, l.headNode()->next);
-    copy.firma[0] = 'X'; // a copy: the list is untouched
-    QCOMPARE(l.headNode()->firma, "A");
 }
 
 void tst_spisok::clearEmptiesAndAllowsReuse_data() {
