@@ -48,8 +48,8 @@ double median(int runs, const std::function<void()>& prepare, const std::functio
 
 vint entryAt(int i) {
     vint r{};
-    copyText(r.firma, QStringLiteral("firma%1").arg(i % 10000));
-    copyText(r.marka, QStringLiteral("марка%1").arg(i % 1000));
+    storeText(r.firma, QStringLiteral("firma%1").arg(i % 10000));
+    storeText(r.marka, QStringLiteral("марка%1").arg(i % 1000));
     r.objom = 40 + i % 2000;
     r.zena = 1000 + i % 5000;
     return r;
@@ -59,7 +59,8 @@ constexpr std::int32_t kOnlyTheLast = 999999;
 
 class Bench {
 public:
-    explicit Bench(TForm1* form) : form(form), grid(form->findChild<StringGrid*>("StringGrid1")) {}
+    explicit Bench(TForm1* form)
+        : form(form), grid(form->findChild<platform::StringGrid*>("StringGrid1")) {}
 
     /// The list of n entries shown in the grid, built without timing it; the last is priced
     /// kOnlyTheLast.
@@ -82,7 +83,7 @@ public:
 
     /// Blanks every cell below the heading, so that the next repaint writes them all anew.
     void blank() const {
-        GridUpdate update(grid->gridModel());
+        platform::GridUpdate update(grid->gridModel());
         for (int row = 1; row < grid->RowCount(); ++row)
             for (int col = 1; col <= 4; ++col)
                 grid->setCells(col, row, QString());
@@ -90,13 +91,13 @@ public:
 
     /// Produces the 4 x n texts of n entries and stores them in the model: no list walk at all.
     void floor(const std::vector<vint>& entries) const {
-        GridUpdate update(grid->gridModel());
+        platform::GridUpdate update(grid->gridModel());
         int row = 1;
         for (const vint& r : entries) {
             grid->setCells(1, row, fieldText(r.firma));
             grid->setCells(2, row, fieldText(r.marka));
-            grid->setCells(3, row, IntToStr(r.objom));
-            grid->setCells(4, row, IntToStr(r.zena));
+            grid->setCells(3, row, platform::IntToStr(r.objom));
+            grid->setCells(4, row, platform::IntToStr(r.zena));
             ++row;
         }
     }
@@ -112,15 +113,15 @@ public:
             const node* p = drives.at(i);
             grid->setCells(1, i + 1, fieldText(p->firma));
             grid->setCells(2, i + 1, fieldText(p->marka));
-            grid->setCells(3, i + 1, IntToStr(p->objom));
-            grid->setCells(4, i + 1, IntToStr(p->zena));
+            grid->setCells(3, i + 1, platform::IntToStr(p->objom));
+            grid->setCells(4, i + 1, platform::IntToStr(p->zena));
             if (!p->next)
                 break;
         }
     }
 
     TForm1* form;
-    StringGrid* grid;
+    platform::StringGrid* grid;
 };
 
 struct Row {
@@ -161,12 +162,12 @@ void measureCommands(Bench& b, int n, std::vector<Row>& table) {
                                 [&] { b.click("Button1"); }));
     b.type("Edit7", fieldText(last.firma));
     b.type("Edit8", fieldText(last.marka));
-    b.type("Edit9", IntToStr(last.objom));
-    b.type("Edit10", IntToStr(kOnlyTheLast));
+    b.type("Edit9", platform::IntToStr(last.objom));
+    b.type("Edit10", platform::IntToStr(kOnlyTheLast));
     add("remove the last", median(
                                runs, [&] { b.fill(n); }, [&] { b.click("Button2"); }));
     b.fill(n);
-    b.type("Edit5", IntToStr(kOnlyTheLast));
+    b.type("Edit5", platform::IntToStr(kOnlyTheLast));
     add("search, only the last", median(
                                      runs, [] {}, [&] { b.click("Button3"); }));
     add("clear", median(

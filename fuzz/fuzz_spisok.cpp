@@ -7,6 +7,7 @@
 
 #include "list/nodeallocator.h"
 #include "list/spisok.h"
+#include "tests/exhaustedheap.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -25,10 +26,6 @@ namespace {
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
-
-void* noMemory(std::size_t) {
-    return nullptr;
-}
 
 /// Mostly short texts of few letters, so that first characters match often; sometimes raw bytes
 /// that fill the field with no NUL at all.
@@ -58,15 +55,6 @@ vint record(FuzzedDataProvider& in) {
     return r;
 }
 
-ReferenceEntry entryOf(const node& p) {
-    ReferenceEntry e;
-    e.firma.assign(p.firma, strnlen(p.firma, kTextFieldSize));
-    e.marka.assign(p.marka, strnlen(p.marka, kTextFieldSize));
-    e.objom = p.objom;
-    e.zena = p.zena;
-    return e;
-}
-
 /// The chain's invariants and its contents, walked at most count steps so a cycle cannot hang us.
 void checkSame(const spisok& list, const ReferenceList& model) {
     const auto& entries = model.entries();
@@ -79,7 +67,7 @@ void checkSame(const spisok& list, const ReferenceList& model) {
         FUZZ_CHECK(p != nullptr);
         FUZZ_CHECK(strnlen(p->firma, kTextFieldSize) < kTextFieldSize);
         FUZZ_CHECK(strnlen(p->marka, kTextFieldSize) < kTextFieldSize);
-        FUZZ_CHECK(entryOf(*p) == entries[i]);
+        FUZZ_CHECK(ReferenceEntry::of(*p) == entries[i]);
         if (i + 1 == entries.size())
             FUZZ_CHECK(p == list.tailNode() && p->next == nullptr);
         p = p->next;
@@ -101,9 +89,24 @@ void checkNode(const spisok& list, const node* got, std::optional<std::size_t> e
 }
 
 void checkCopy(const node& copy, const ReferenceEntry& expected, const node* original) {
-    FUZZ_CHECK(entryOf(copy) == expected);
+    FUZZ_CHECK(ReferenceEntry::of(copy) == expected);
     FUZZ_CHECK(copy.next == (original ? original->next : nullptr));
 }
+
+/// The operations a fuzz input chooses from, by number; the seed corpus relies on the order.
+enum class Operation {
+    Insert,
+    Remove,
+    IndexOf,
+    At,
+    NextAt,
+    PrevAt,
+    FindByPrice,
+    First,
+    Clear,
+    InsertWithoutMemory,
+    Last = InsertWithoutMemory
+};
 
 } // namespace
 
@@ -114,40 +117,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
     while (in.remaining_bytes() > 0) {
-        switch (in.ConsumeIntegralInRange(0, 9)) {
-        case 0: {
+        switch (static_cast<Operation>(in.ConsumeIntegralInRange(0, int(Operation::Last)))) {
+        case Operation::Insert: {
             const vint r = record(in);
             const std::int32_t pos = number(in);
             list.insert(r, pos);
             model.insert(r, pos);
             break;
         }
-        case 1: {
+        case Operation::Remove: {
             const vint r = record(in);
             FUZZ_CHECK(list.remove(r) == model.remove(r));
             break;
         }
-        case 2: {
+        case Operation::IndexOf: {
             const vint r = record(in);
             FUZZ_CHECK(list.indexOf(r) == model.indexOf(r));
             break;
         }
-        case 3: {
+        case Operation::At: {
             const std::int32_t n = number(in);
             checkNode(list, list.at(n), model.at(n));
             break;
         }
-        case 4: {
+        case Operation::NextAt: {
             const std::int32_t i = number(in);
             checkNode(list, list.nextAt(i), model.at(std::min<std::int64_t>(i + 1LL, kMax)));
             break;
         }
-        case 5: {
+        case Operation::PrevAt: {
             const std::int32_t i = number(in);
             checkNode(list, list.prevAt(i), model.at(std::max<std::int64_t>(i - 1LL, kMin)));
             break;
         }
-        case 6: {
+        case Operation::FindByPrice: {
             const std::int32_t price = number(in);
             const node copy = list.findByPrice(price);
             const ReferenceEntry expected = model.findByPrice(price);
@@ -158,17 +161,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             checkCopy(copy, expected, original);
             break;
         }
-        case 7:
+        case Operation::First:
             checkCopy(list.first(), model.first(), list.headNode());
             break;
-        case 8:
+        case Operation::Clear:
             list.clear();
             model.clear();
             break;
-        default: {
+        case Operation::InsertWithoutMemory: {
             // An exhausted heap: the insert fails and nothing changes.
             const vint r = record(in);
-            const NodeAllocator previous = setNodeAllocator(&noMemory);
+            const NodeAllocator previous = setNodeAllocator(&exhaustedHeap);
             bool failed = false;
             try {
                 list.insert(r, number(in));

@@ -2,6 +2,7 @@
 #include "referencelist.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 std::string fieldText(const char (&field)[kTextFieldSize]) {
@@ -18,6 +19,15 @@ char firstByte(const std::string& text) {
 
 ReferenceEntry::ReferenceEntry(const vint& r)
     : firma(fieldText(r.firma)), marka(fieldText(r.marka)), objom(r.objom), zena(r.zena) {}
+
+ReferenceEntry ReferenceEntry::of(const node& p) {
+    ReferenceEntry e;
+    e.firma.assign(p.firma, strnlen(p.firma, kTextFieldSize));
+    e.marka.assign(p.marka, strnlen(p.marka, kTextFieldSize));
+    e.objom = p.objom;
+    e.zena = p.zena;
+    return e;
+}
 
 bool ReferenceList::matches(const vint& r, const ReferenceEntry& e) {
     const ReferenceEntry wanted(r);

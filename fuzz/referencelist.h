@@ -1,6 +1,7 @@
 // referencelist.h - the drive list's described results, kept in a vector, to check the list by.
 #pragma once
 
+#include "list/node.h"
 #include "list/vint.h"
 
 #include <cstdint>
@@ -16,6 +17,8 @@ struct ReferenceEntry {
     std::int32_t zena = 0;
 
     explicit ReferenceEntry(const vint& r);
+    /// What a node of the real list holds.
+    static ReferenceEntry of(const node& p);
     ReferenceEntry() = default;
     bool operator==(const ReferenceEntry&) const = default;
 };

@@ -6,9 +6,10 @@
 /// A function that returns `size` bytes of raw storage, or null when it has none.
 using NodeAllocator = void* (*)(std::size_t size);
 
-/// Replaces the allocator of new nodes (the default is std::malloc) and returns the previous one.
-/// Tests install one that fails, to check that an exhausted heap leaves the list intact.
-/// Nodes are always released with std::free, so a replacement must hand out malloc'ed storage.
+/// Replaces the allocator of new nodes (the default is std::malloc) and returns the previous one;
+/// null restores std::malloc. An allocator that returns null stands for an exhausted heap, which
+/// the list answers with std::bad_alloc and no change. Nodes are always released with std::free,
+/// so a replacement must hand out malloc'ed storage.
 NodeAllocator setNodeAllocator(NodeAllocator allocator) noexcept;
 
 /// Storage for one node from the current allocator; throws std::bad_alloc when it returns null.

@@ -12,16 +12,14 @@
 namespace {
 node* newNode(const vint& r) {
     node* p = new (allocateNodeStorage(sizeof(node))) node{};
-    copyTextField(p->firma, r.firma);
-    copyTextField(p->marka, r.marka);
+    copyFieldBytes(p->firma, r.firma);
+    copyFieldBytes(p->marka, r.marka);
     p->objom = r.objom;
     p->zena = r.zena;
-    p->next = nullptr;
     return p;
 }
 
 void releaseNode(node* p) noexcept {
-    p->next = nullptr; // a stale pointer to it then fails loudly
     p->~node();
     std::free(p);
 }

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-void copyTextField(char (&field)[kTextFieldSize], const char* text) noexcept {
+void copyFieldBytes(char (&field)[kTextFieldSize], const char* text) noexcept {
     const std::size_t length = text ? strnlen(text, kTextFieldSize - 1) : 0;
     if (length > 0)
         std::memcpy(field, text, length);

@@ -19,4 +19,4 @@ struct vint {
 
 /// Copies a NUL-terminated text into a field, at most 9 bytes of it, and zero-fills the rest.
 /// Reads no further than a field's length from `text`, so an unterminated source is safe too.
-void copyTextField(char (&field)[kTextFieldSize], const char* text) noexcept;
+void copyFieldBytes(char (&field)[kTextFieldSize], const char* text) noexcept;

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-namespace ansi {
+namespace platform {
 namespace {
 
 constexpr const char* kCodePage = "WINDOWS-1251";
@@ -48,7 +48,7 @@ const Tables& tables() {
 
 } // namespace
 
-std::optional<std::string> encode(const QString& text) {
+std::optional<std::string> encodeAnsi(const QString& text) {
     const Tables& t = tables();
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
@@ -61,7 +61,7 @@ std::optional<std::string> encode(const QString& text) {
     return bytes;
 }
 
-QString decode(const char* bytes, std::size_t maxLength) {
+QString decodeAnsi(const char* bytes, std::size_t maxLength) {
     const Tables& t = tables();
     const std::size_t length = strnlen(bytes, maxLength);
     QString text(static_cast<qsizetype>(length), Qt::Uninitialized);
@@ -70,7 +70,7 @@ QString decode(const char* bytes, std::size_t maxLength) {
     return text;
 }
 
-bool decodesTo(const char* bytes, std::size_t maxLength, QStringView text) {
+bool decodesAnsiTo(const char* bytes, std::size_t maxLength, QStringView text) {
     const Tables& t = tables();
     const std::size_t length = strnlen(bytes, maxLength);
     if (static_cast<std::size_t>(text.size()) != length)
@@ -82,8 +82,8 @@ bool decodesTo(const char* bytes, std::size_t maxLength, QStringView text) {
     return true;
 }
 
-QString codePageName() {
+QString ansiCodePageName() {
     return QStringLiteral("Windows-1251");
 }
 
-} // namespace ansi
+} // namespace platform

@@ -12,6 +12,8 @@
 #include <limits>
 #include <system_error>
 
+namespace platform {
+
 std::int32_t StrToInt(const QString& text) {
     const auto invalid = [&text] {
         return Exception(QCoreApplication::translate("StrToInt", "%1 is not a valid integer value")
@@ -51,3 +53,5 @@ bool isIntText(QStringView text, std::int32_t value) {
     const auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), value);
     return error == std::errc() && text == QLatin1StringView(digits, end - digits);
 }
+
+} // namespace platform

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace platform {
+
 /// Converts an optional minus sign followed by decimal digits whose value fits a 32-bit signed
 /// integer. Anything else (the empty text, blanks, a plus sign, letters, an out-of-range value)
 /// throws Exception: "'<text>' is not a valid integer value", or, for a well-formed number outside
@@ -16,3 +18,5 @@ QString IntToStr(std::int32_t value);
 
 /// Whether `text` is `IntToStr(value)`, found without building that text.
 bool isIntText(QStringView text, std::int32_t value);
+
+} // namespace platform

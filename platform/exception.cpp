@@ -3,5 +3,9 @@
 
 #include <utility>
 
+namespace platform {
+
 Exception::Exception(const QString& message, std::function<void()> leadBack)
     : message(message), utf8(message.toUtf8()), back(std::move(leadBack)) {}
+
+} // namespace platform

@@ -7,6 +7,8 @@
 #include <exception>
 #include <functional>
 
+namespace platform {
+
 /// An error with a message for the user, and optionally the way back to what must be mended.
 class Exception : public std::exception {
 public:
@@ -22,3 +24,5 @@ private:
     QByteArray utf8; // what() must outlive the call, so the bytes are kept here
     std::function<void()> back;
 };
+
+} // namespace platform

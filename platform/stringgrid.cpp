@@ -5,6 +5,8 @@
 
 #include <QHeaderView>
 
+namespace platform {
+
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGridModel(this)) {
     setModel(cells);
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
@@ -125,3 +127,5 @@ void StringGrid::finishEditing() {
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
 }
+
+} // namespace platform

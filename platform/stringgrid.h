@@ -3,6 +3,8 @@
 
 #include <QTableView>
 
+namespace platform {
+
 class StringGridModel;
 
 /// A table view over its own StringGridModel. Cells are addressed (column, row) over the whole
@@ -58,3 +60,5 @@ private:
 
     StringGridModel* cells;
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace platform {
+
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int StringGridModel::rowCount(const QModelIndex& parent) const {
@@ -125,19 +127,21 @@ void StringGridModel::setGridColCount(int count) {
 }
 
 void StringGridModel::setFixedRows(int count) {
-    count = std::clamp(count, 0, 1);
-    if (count == fixedRowCount)
-        return;
-    beginResetModel();
-    fixedRowCount = count;
-    endResetModel();
+    setFixed(fixedRowCount, count);
 }
 
 void StringGridModel::setFixedCols(int count) {
+    setFixed(fixedColCount, count);
+}
+
+void StringGridModel::setFixed(int& fixedCount, int count) {
     count = std::clamp(count, 0, 1);
-    if (count == fixedColCount)
+    if (count == fixedCount)
         return;
+    // Items turn into headers or back: every index changes.
     beginResetModel();
-    fixedColCount = count;
+    fixedCount = count;
     endResetModel();
 }
+
+} // namespace platform

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace platform {
+
 /// Holds every cell's text, row by row, addressed (column, row) over the whole grid. The first
 /// `fixedRows()` rows and `fixedCols()` columns (none or one of each) are fixed: they are not items
 /// of the model but its header data (row 0 the horizontal header, column 0 the vertical one), so
@@ -55,6 +57,7 @@ public:
     void endUpdate();
 
 private:
+    void setFixed(int& fixedCount, int count);
     bool contains(const QModelIndex& index) const;
     bool isFixed(int col, int row) const { return row < fixedRowCount || col < fixedColCount; }
     QString& at(int col, int row) { return texts[std::size_t(row) * std::size_t(columns) + col]; }
@@ -83,3 +86,5 @@ public:
 private:
     StringGridModel* model;
 };
+
+} // namespace platform

@@ -3,8 +3,8 @@
 
 vint entry(const char* firma, const char* marka, std::int32_t objom, std::int32_t zena) {
     vint r{};
-    copyTextField(r.firma, firma);
-    copyTextField(r.marka, marka);
+    copyFieldBytes(r.firma, firma);
+    copyFieldBytes(r.marka, marka);
     r.objom = objom;
     r.zena = zena;
     return r;

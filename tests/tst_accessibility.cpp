@@ -112,7 +112,7 @@ void tst_accessibility::gridCellsAreReadable() {
 void tst_accessibility::headingsStayInViewWhileScrolling() {
     for (int i = 0; i < 20; ++i)
         w->add(QString::number(i), "m", "1", "2", "99");
-    StringGrid* grid = w->grid();
+    platform::StringGrid* grid = w->grid();
     grid->scrollToBottom();
     QVERIFY(grid->verticalScrollBar()->value() > 0);
     const QRect lastRow = grid->visualRect(grid->cellIndex(1, 20));
@@ -139,7 +139,7 @@ void tst_accessibility::keyboardNeverLandsOnAHeading() {
     QFETCH(QList<int>, keys);
     QFETCH(QPoint, cell);
     w->add("a", "b", "1", "2", "0");
-    StringGrid* grid = w->grid();
+    platform::StringGrid* grid = w->grid();
     w->button("Button6")->setFocus();
     QTest::keyClick(w->button("Button6"), Qt::Key_Tab); // the last control hands on to the grid
     QCOMPARE(QApplication::focusWidget(), grid);
@@ -174,7 +174,7 @@ void tst_accessibility::buttonsWorkFromTheKeyboard() {
 
 void tst_accessibility::gridIsEditableFromTheKeyboard() {
     w->add("seagate", "barracuda", "80", "4000", "0");
-    StringGrid* grid = w->grid();
+    platform::StringGrid* grid = w->grid();
     grid->setFocus();
     grid->setCurrentIndex(grid->cellIndex(1, 1));
     QTest::keyClick(grid, Qt::Key_Right);

@@ -330,7 +330,7 @@ void tst_commands::acceptOnEmptyList() {
 
 void tst_commands::acceptTakesTheCellStillBeingEdited() {
     w->addAll(kThree);
-    StringGrid* grid = w->grid();
+    platform::StringGrid* grid = w->grid();
     const QModelIndex cell = grid->cellIndex(4, 3);
     grid->setCurrentIndex(cell);
     QTest::keyClick(grid->viewport(), Qt::Key_F2);

@@ -1,4 +1,5 @@
 // tst_spisok.cpp - the drive list: positions, matching, removal, search and ownership.
+#include "exhaustedheap.h"
 #include "listtesting.h"
 
 #include "list/nodeallocator.h"
@@ -17,9 +18,6 @@ QStringList letters(const QString& text) {
     return text.split(QString(), Qt::SkipEmptyParts);
 }
 
-void* failingAllocator(std::size_t) {
-    return nullptr;
-}
 } // namespace
 
 class tst_spisok : public QObject {
@@ -314,20 +312,20 @@ void tst_spisok::fieldsNeverOverflow() {
     QCOMPARE(entry("0123456789abc", "", 0, 0).firma, "012345678");
     char field[kTextFieldSize];
     std::memset(field, 'x', sizeof field);
-    copyTextField(field, nullptr);
+    copyFieldBytes(field, nullptr);
     QCOMPARE(QByteArray(field, sizeof field), QByteArray(sizeof field, '\0'));
 }
 
 void tst_spisok::failedAllocationLeavesTheListIntact() {
     spisok l;
     appendNamed(l, {"A", "B", "C"});
-    setNodeAllocator(&failingAllocator);
+    setNodeAllocator(&exhaustedHeap);
     for (const std::int32_t pos : {0, 1, 3, -1}) {
         QVERIFY_THROWS_EXCEPTION(std::bad_alloc, l.insert(entry("X", "x", 1, 1), pos));
         QCOMPARE(firmas(l), QStringList({"A", "B", "C"}));
         CHECK_CHAIN(l);
     }
-    QVERIFY(setNodeAllocator(nullptr) == &failingAllocator); // null brings back the heap
+    QVERIFY(setNodeAllocator(nullptr) == &exhaustedHeap); // null brings back the heap
     l.insert(entry("X", "x", 1, 1), 1);
     QCOMPARE(firmas(l), QStringList({"A", "X", "B", "C"}));
     CHECK_CHAIN(l);

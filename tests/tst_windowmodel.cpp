@@ -103,15 +103,6 @@ private:
     std::mt19937_64& random;
 };
 
-ReferenceEntry entryOf(const node& p) {
-    vint r{};
-    std::memcpy(r.firma, p.firma, sizeof r.firma);
-    std::memcpy(r.marka, p.marka, sizeof r.marka);
-    r.objom = p.objom;
-    r.zena = p.zena;
-    return ReferenceEntry(r);
-}
-
 QString shown(const QString& text) {
     QString s = text.size() > 40
                     ? text.left(20) + QStringLiteral("…(%1 characters)").arg(text.size())
@@ -174,7 +165,7 @@ public:
             });
         form = std::make_unique<TForm1>();
         form->show();
-        grid = form->findChild<StringGrid*>("StringGrid1");
+        grid = form->findChild<platform::StringGrid*>("StringGrid1");
     }
     ~Replay() {
         platform::setErrorReporter({});
@@ -263,7 +254,7 @@ private:
         const auto& expected = model.list().entries();
         std::size_t i = 0;
         for (const node* p = drives.headNode(); p; p = p->next, ++i)
-            if (i >= expected.size() || !(entryOf(*p) == expected[i]))
+            if (i >= expected.size() || !(ReferenceEntry::of(*p) == expected[i]))
                 return QStringLiteral("list entry %1 is %2 but should be %3")
                     .arg(i)
                     .arg(fieldText(p->firma), i < expected.size()
@@ -347,7 +338,7 @@ private:
 
     WindowModel model;
     std::unique_ptr<TForm1> form;
-    StringGrid* grid = nullptr;
+    platform::StringGrid* grid = nullptr;
     QStringList messages;
     bool clicked = false;
     bool refusedFixed = false;

@@ -31,26 +31,34 @@ WindowTest::~WindowTest() {
     drives.clear();
 }
 
+template <typename Control> Control* WindowTest::control(const char* name) const {
+    if (auto* found = window->findChild<Control*>(name))
+        return found;
+    QTest::qFail(
+        qPrintable(
+            QStringLiteral("the window has no control %1 of that kind").arg(QLatin1String(name))),
+        __FILE__, __LINE__);
+    // The test has failed; a stand-in lets it end without crashing.
+    auto standIn = std::make_unique<Control>();
+    Control* raw = standIn.get();
+    standIns.push_back(std::move(standIn));
+    return raw;
+}
+
 QLineEdit* WindowTest::edit(const char* name) const {
-    auto* found = window->findChild<QLineEdit*>(name);
-    Q_ASSERT_X(found, name, "no such edit");
-    return found;
+    return control<QLineEdit>(name);
 }
 
 QPushButton* WindowTest::button(const char* name) const {
-    auto* found = window->findChild<QPushButton*>(name);
-    Q_ASSERT_X(found, name, "no such button");
-    return found;
+    return control<QPushButton>(name);
 }
 
 QLabel* WindowTest::label(const char* name) const {
-    auto* found = window->findChild<QLabel*>(name);
-    Q_ASSERT_X(found, name, "no such label");
-    return found;
+    return control<QLabel>(name);
 }
 
-StringGrid* WindowTest::grid() const {
-    return window->findChild<StringGrid*>("StringGrid1");
+platform::StringGrid* WindowTest::grid() const {
+    return control<platform::StringGrid>("StringGrid1");
 }
 
 namespace {
@@ -77,7 +85,7 @@ void WindowTest::type(const char* editName, const QString& text) const {
 }
 
 void WindowTest::typeIntoCell(int col, int row, const QString& text) const {
-    StringGrid* g = grid();
+    platform::StringGrid* g = grid();
     const QModelIndex cell = g->cellIndex(col, row);
     g->scrollTo(cell);
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(cell).center());

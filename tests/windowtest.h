@@ -9,8 +9,11 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
+namespace platform {
 class StringGrid;
+}
 
 /// Everything a command may change, for checking that a refused command changed nothing.
 struct WindowState {
@@ -30,7 +33,7 @@ public:
     QLineEdit* edit(const char* name) const;
     QPushButton* button(const char* name) const;
     QLabel* label(const char* name) const;
-    StringGrid* grid() const;
+    platform::StringGrid* grid() const;
 
     /// Replaces an edit's text by typing, as a user does.
     void type(const char* editName, const QString& text) const;
@@ -58,5 +61,9 @@ public:
     QStringList errors;
 
 private:
+    /// The named control; a missing one fails the test.
+    template <typename Control> Control* control(const char* name) const;
+
     std::unique_ptr<TForm1> window;
+    mutable std::vector<std::unique_ptr<QObject>> standIns;
 };

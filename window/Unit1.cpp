@@ -33,18 +33,18 @@ struct Column {
     int col;
     const char* heading;
     /// Whether `cell` already shows the field of `p`, found without building its text.
-    bool (*shows)(QStringView cell, const node& p);
-    QString (*text)(const node& p);
+    bool (*isShownIn)(QStringView cell, const node& p);
+    QString (*cellText)(const node& p);
 };
 constexpr std::array<Column, 4> kColumns = {{
     {1, "firma", [](QStringView t, const node& p) { return isFieldText(t, p.firma); },
      [](const node& p) { return fieldText(p.firma); }},
     {2, "marka", [](QStringView t, const node& p) { return isFieldText(t, p.marka); },
      [](const node& p) { return fieldText(p.marka); }},
-    {3, "objom", [](QStringView t, const node& p) { return isIntText(t, p.objom); },
-     [](const node& p) { return IntToStr(p.objom); }},
-    {4, "zena", [](QStringView t, const node& p) { return isIntText(t, p.zena); },
-     [](const node& p) { return IntToStr(p.zena); }},
+    {3, "objom", [](QStringView t, const node& p) { return platform::isIntText(t, p.objom); },
+     [](const node& p) { return platform::IntToStr(p.objom); }},
+    {4, "zena", [](QStringView t, const node& p) { return platform::isIntText(t, p.zena); },
+     [](const node& p) { return platform::IntToStr(p.zena); }},
 }};
 
 /// The room a result label has before `next`, so that no two texts overlap.
@@ -121,7 +121,8 @@ void TForm1::Button3Click(QObject* /*Sender*/) {
     if (!drives.empty()) {
         const node found = drives.findByPrice(price);
         if (found.zena == price) {
-            showSearchResult(fieldText(found.firma), fieldText(found.marka), IntToStr(found.objom));
+            showSearchResult(fieldText(found.firma), fieldText(found.marka),
+                             platform::IntToStr(found.objom));
             return;
         }
     }
@@ -148,7 +149,7 @@ void TForm1::Button5Click(QObject* /*Sender*/) {
 void TForm1::Button6Click(QObject* /*Sender*/) {
     // Every row is read and checked into a new list first: a bad cell leaves the list whole and
     // the grid as typed, so the user can mend it and accept again.
-    StringGrid* grid = ui->StringGrid1;
+    platform::StringGrid* grid = ui->StringGrid1;
     spisok rebuilt;
     for (int row = kFirstEntryRow; row < grid->RowCount() - 1; ++row) {
         vint entry{};
@@ -162,8 +163,8 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
 }
 
 void showList(const spisok& s) {
-    StringGrid* grid = Form1->ui->StringGrid1;
-    GridUpdate update(grid->gridModel());
+    platform::StringGrid* grid = Form1->ui->StringGrid1;
+    platform::GridUpdate update(grid->gridModel());
     // The list is walked once. Only cells whose text changes are written, so a repaint after a
     // change near the end costs comparisons rather than new strings. Entries beyond the grid's
     // last row are not shown.
@@ -171,8 +172,8 @@ void showList(const spisok& s) {
     int row = kFirstEntryRow;
     for (const node* p = s.headNode(); p && row < rows; p = p->next, ++row) {
         for (const Column& column : kColumns)
-            if (!column.shows(grid->Cells(column.col, row), *p))
-                grid->setCells(column.col, row, column.text(*p));
+            if (!column.isShownIn(grid->Cells(column.col, row), *p))
+                grid->setCells(column.col, row, column.cellText(*p));
     }
     for (; row < rows; ++row)
         for (const Column& column : kColumns)

@@ -31,7 +31,7 @@ std::function<void()> EntryInput::leadBack() const {
             edit->setFocus(Qt::OtherFocusReason);
             edit->selectAll();
         };
-    return [grid = QPointer<StringGrid>(grid), col = col, row = row] {
+    return [grid = QPointer<platform::StringGrid>(grid), col = col, row = row] {
         if (grid)
             grid->goToCell(col, row);
     };
@@ -44,20 +44,21 @@ namespace {
 template <typename Read> auto readFrom(const EntryInput& input, const Read& read) {
     try {
         return read(input.text());
-    } catch (const Exception& e) {
-        throw Exception(input.name() + QStringLiteral(": ") + e.Message(), input.leadBack());
+    } catch (const platform::Exception& e) {
+        throw platform::Exception(input.name() + QStringLiteral(": ") + e.Message(),
+                                  input.leadBack());
     }
 }
 
 } // namespace
 
 void readEntry(vint& entry, const std::array<EntryInput, 4>& inputs) {
-    readFrom(inputs[0], [&entry](const QString& text) { copyText(entry.firma, text); });
-    readFrom(inputs[1], [&entry](const QString& text) { copyText(entry.marka, text); });
+    readFrom(inputs[0], [&entry](const QString& text) { storeText(entry.firma, text); });
+    readFrom(inputs[1], [&entry](const QString& text) { storeText(entry.marka, text); });
     entry.objom = readNumber(inputs[2]);
     entry.zena = readNumber(inputs[3]);
 }
 
 std::int32_t readNumber(const EntryInput& input) {
-    return readFrom(input, [](const QString& text) { return StrToInt(text); });
+    return readFrom(input, [](const QString& text) { return platform::StrToInt(text); });
 }

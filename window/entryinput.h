@@ -12,14 +12,16 @@
 
 class QLabel;
 class QLineEdit;
+namespace platform {
 class StringGrid;
+}
 
 /// One place where the user types a value: an edit under its caption, or a cell of the grid.
 /// It holds only where the value is, so it is cheap to make for every cell.
 class EntryInput {
 public:
     EntryInput(QLineEdit* edit, const QLabel* caption) : edit(edit), caption(caption) {}
-    EntryInput(StringGrid* grid, int col, int row) : grid(grid), col(col), row(row) {}
+    EntryInput(platform::StringGrid* grid, int col, int row) : grid(grid), col(col), row(row) {}
 
     QString text() const;
     /// What the user calls it: the edit's caption, or the cell's row and column with the
@@ -32,15 +34,16 @@ public:
 private:
     QLineEdit* edit = nullptr;
     const QLabel* caption = nullptr;
-    StringGrid* grid = nullptr;
+    platform::StringGrid* grid = nullptr;
     int col = 0;
     int row = 0;
 };
 
 /// Reads an entry's manufacturer, model, capacity and price from four inputs, in that order. The
-/// first input that is refused stops the reading with an Exception whose message names it and
-/// which leads back to it; `entry` then keeps the fields read before.
+/// first input that is refused stops the reading with an platform::Exception whose message names it
+/// and which leads back to it; `entry` then keeps the fields read before.
 void readEntry(vint& entry, const std::array<EntryInput, 4>& inputs);
 
-/// The integer typed into `input`; a refused text raises an Exception as readEntry() does.
+/// The integer typed into `input`; a refused text raises an platform::Exception as readEntry()
+/// does.
 std::int32_t readNumber(const EntryInput& input);

@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
         TForm1 form;
         form.show();
         QApplication::exec();
-    } catch (const Exception& e) {
+    } catch (const platform::Exception& e) {
         platform::ShowException(e.Message());
     } catch (...) {
         platform::ShowException(QString());

@@ -6,9 +6,9 @@
 #include <QString>
 
 /// Stores `text` in `field` in the fields' 8-bit code page. A text with a control character, with
-/// a character the code page lacks, or of more than 9 characters is refused: Exception is thrown,
-/// saying which rule the text breaks, and `field` is left as it was.
-void copyText(char (&field)[kTextFieldSize], const QString& text);
+/// a character the code page lacks, or of more than 9 characters is refused: platform::Exception is
+/// thrown, saying which rule the text breaks, and `field` is left as it was.
+void storeText(char (&field)[kTextFieldSize], const QString& text);
 
 /// The text held in a field.
 QString fieldText(const char (&field)[kTextFieldSize]);

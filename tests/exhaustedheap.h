@@ -1,0 +1,9 @@
+// exhaustedheap.h - a node allocator that never has storage, to run the list out of memory.
+#pragma once
+
+#include <cstddef>
+
+/// Install with setNodeAllocator(); every node allocation then fails.
+inline void* exhaustedHeap(std::size_t) {
+    return nullptr;
+}

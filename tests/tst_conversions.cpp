@@ -1,0 +1,102 @@
+// tst_conversions.cpp - StrToInt, IntToStr and isIntText: integers as the window's fields and cells
+// hold them.
+#include "platform/conversions.h"
+#include "platform/exception.h"
+
+#include <QTest>
+
+class tst_conversions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void strToIntAccepts_data();
+    void strToIntAccepts();
+    void strToIntRefuses_data();
+    void strToIntRefuses();
+    void intToStrWritesDecimal();
+    void isIntTextMatchesOnlyIntToStr_data();
+    void isIntTextMatchesOnlyIntToStr();
+};
+
+void tst_conversions::strToIntAccepts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("minus zero") << "-0" << 0;
+    QTest::newRow("leading zeros") << "007" << 7;
+    QTest::newRow("negative") << "-250" << -250;
+    QTest::newRow("largest") << "2147483647" << 2147483647;
+    QTest::newRow("smallest") << "-2147483648" << int(-2147483648LL);
+    QTest::newRow("largest behind many zeros") << "0000000000002147483647" << 2147483647;
+}
+
+void tst_conversions::strToIntAccepts() {
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QCOMPARE(platform::StrToInt(text), value);
+}
+
+void tst_conversions::strToIntRefuses_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("minus alone") << "-";
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("letter O for zero") << "8O";
+    QTest::newRow("plus sign") << "+5";
+    QTest::newRow("hexadecimal") << "0x10";
+    QTest::newRow("leading blank") << " 5";
+    QTest::newRow("trailing blank") << "5 ";
+    QTest::newRow("minus after") << "5-";
+    QTest::newRow("two minus signs") << "--5";
+    QTest::newRow("one past the largest") << "2147483648";
+    QTest::newRow("one below the smallest") << "-2147483649";
+    QTest::newRow("twenty digits") << "99999999999999999999";
+    QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0661\u0662");
+    QTest::newRow("fullwidth digit") << QString::fromUtf8("\uFF15");
+}
+
+void tst_conversions::strToIntRefuses() {
+    QFETCH(QString, text);
+    try {
+        platform::StrToInt(text);
+        QFAIL("converted");
+    } catch (const platform::Exception& e) {
+        const bool wellFormed = QRegularExpression("^-?[0-9]+$").match(text).hasMatch();
+        QCOMPARE(e.Message(),
+                 wellFormed
+                     ? "'" + text +
+                           "' is out of range: whole numbers run from -2147483648 to 2147483647"
+                     : "'" + text + "' is not a valid integer value");
+    }
+}
+
+void tst_conversions::intToStrWritesDecimal() {
+    QCOMPARE(platform::IntToStr(0), "0");
+    QCOMPARE(platform::IntToStr(-7), "-7");
+    QCOMPARE(platform::IntToStr(int(-2147483648LL)), "-2147483648");
+    QCOMPARE(platform::IntToStr(2147483647), "2147483647");
+}
+
+void tst_conversions::isIntTextMatchesOnlyIntToStr_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("equal") << "7" << 7 << true;
+    QTest::newRow("leading zeros differ") << "007" << 7 << false;
+    QTest::newRow("plus sign differs") << "+7" << 7 << false;
+    QTest::newRow("empty is not zero") << "" << 0 << false;
+    QTest::newRow("minus zero is not zero") << "-0" << 0 << false;
+    QTest::newRow("smallest") << "-2147483648" << int(-2147483648LL) << true;
+    QTest::newRow("other number") << "2147483647" << 2147483646 << false;
+}
+
+void tst_conversions::isIntTextMatchesOnlyIntToStr() {
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QFETCH(bool, same);
+    QCOMPARE(platform::isIntText(text, value), same);
+    QCOMPARE(platform::isIntText(text, value), text == platform::IntToStr(value));
+}
+
+QTEST_MAIN(tst_conversions)
+#include "tst_conversions.moc"

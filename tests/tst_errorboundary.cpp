@@ -1,0 +1,102 @@
+// tst_errorboundary.cpp - where a command's error stops: the reporter, the dialog and the boundary.
+#include "platform/conversions.h"
+#include "platform/errorboundary.h"
+#include "platform/exception.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <new>
+#include <stdexcept>
+
+class tst_errorboundary : public QObject {
+    Q_OBJECT
+
+private slots:
+    void errorBoundaryShowsEveryKindOfError_data();
+    void errorBoundaryShowsEveryKindOfError();
+    void errorDialogShowsTheMessage();
+    void failingReporterStopsAtTheBoundary();
+};
+
+void tst_errorboundary::errorBoundaryShowsEveryKindOfError_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Exception") << 0 << "'x' is not a valid integer value";
+    QTest::newRow("out of memory") << 1 << "Out of memory: the command was not carried out.";
+    QTest::newRow("standard exception") << 2 << "broken";
+    QTest::newRow("anything else") << 3 << "The command failed with an unknown error.";
+}
+
+void tst_errorboundary::errorBoundaryShowsEveryKindOfError() {
+    QFETCH(int, kind);
+    QFETCH(QString, message);
+    QStringList shown;
+    platform::setErrorReporter([&shown](const QString& m, const auto&) { shown << m; });
+    platform::runGuarded([kind] {
+        switch (kind) {
+        case 0:
+            platform::StrToInt("x");
+            break;
+        case 1:
+            throw std::bad_alloc();
+        case 2:
+            throw std::runtime_error("broken");
+        default:
+            throw 42;
+        }
+    });
+    platform::runGuarded([] {}); // a handler that succeeds shows nothing
+    platform::setErrorReporter({});
+    QCOMPARE(shown, QStringList{message});
+}
+
+void tst_errorboundary::errorDialogShowsTheMessage() {
+    // Outside an event loop the dialog waits for its answer.
+    QString shown;
+    QTimer::singleShot(0, this, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        shown = box->text();
+        box->accept();
+    });
+    platform::runGuarded([] { throw platform::Exception("shown in a dialog"); });
+    QCOMPARE(shown, "shown in a dialog");
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+
+    // Within the event loop the handler returns at once and the dialog stays, modal, until closed.
+    QPointer<QMessageBox> open;
+    QEventLoop loop;
+    QTimer::singleShot(0, this, [&open, &loop] {
+        platform::runGuarded([] { throw platform::Exception("still open"); });
+        open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        loop.quit();
+    });
+    loop.exec();
+    QVERIFY(open);
+    QCOMPARE(open->text(), "still open");
+    QCOMPARE(open->windowModality(), Qt::ApplicationModal);
+    open->accept();
+    QTRY_VERIFY(!open); // closing deletes it
+}
+
+void tst_errorboundary::failingReporterStopsAtTheBoundary() {
+    int calls = 0;
+    platform::setErrorReporter([&calls](const QString&, const auto&) {
+        ++calls;
+        throw std::runtime_error("the reporter fails too");
+    });
+    platform::runGuarded(
+        [] { throw platform::Exception("first"); }); // noexcept: a leak would terminate
+    platform::setErrorReporter({});
+    QCOMPARE(calls, 1);
+    QCOMPARE(platform::Exception(QString::fromUtf8("цена")).what(), QByteArray("цена"));
+}
+
+QTEST_MAIN(tst_errorboundary)
+#include "tst_errorboundary.moc"
