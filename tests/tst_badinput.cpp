@@ -1,5 +1,6 @@
 // tst_badinput.cpp - every class of input in every field and cell of every command: either the
 // documented result or one clear error, and after an error nothing at all has changed.
+#include "inputclasses.h"
 #include "windowtest.h"
 
 #include "platform/stringgrid.h"
@@ -8,44 +9,6 @@
 #include <QTest>
 
 namespace {
-
-struct Input {
-    const char* name;
-    QString text;
-    bool valid;
-};
-
-const QList<Input>& numbers() {
-    static const QList<Input> inputs = {
-        {"empty", "", false},
-        {"spaces", "   ", false},
-        {"letters", "abc", false},
-        {"8O", "8O", false},
-        {"+5", "+5", false},
-        {"0x10", "0x10", false},
-        {"leading space", " 5", false},
-        {"trailing space", "5 ", false},
-        {"largest", "2147483647", true},
-        {"one past the largest", "2147483648", false},
-        {"smallest", "-2147483648", true},
-        {"one below the smallest", "-2147483649", false},
-        {"twenty digits", "99999999999999999999", false},
-    };
-    return inputs;
-}
-
-const QList<Input>& texts() {
-    static const QList<Input> inputs = {
-        {"9 Latin", "abcdefghi", true},
-        {"9 Cyrillic", QString::fromUtf8("абвгдеёжз"), true},
-        {"10 characters", "abcdefghij", false},
-        {"emoji", QString::fromUtf8("hdd\U0001F4BE"), false},
-        {"outside the code page", QString::fromUtf8("\u0100ngstr"), false},
-        {"embedded NUL", QString("ab") + QChar(0) + "cd", false},
-        {"control character", QString("ab\x01") + "cd", false},
-    };
-    return inputs;
-}
 
 const QStringList kThree = {"sx|bq|10|700", "seagate|barracuda|2147483647|-2147483648",
                             "abcdefghi|abcdefghi|30|4000"};
@@ -65,10 +28,10 @@ void addMatrixRows(const QList<const char*>& numberFields, const QList<const cha
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     for (const char* field : numberFields)
-        for (const Input& input : numbers())
+        for (const TypedInput& input : numberInputs())
             QTest::addRow("%s %s", field, input.name) << field << input.text << input.valid;
     for (const char* field : textFields)
-        for (const Input& input : texts())
+        for (const TypedInput& input : textInputs())
             QTest::addRow("%s %s", field, input.name) << field << input.text << input.valid;
 }
 

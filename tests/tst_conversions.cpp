@@ -1,8 +1,11 @@
 // tst_conversions.cpp - StrToInt, IntToStr and isIntText: integers as the window's fields and cells
 // hold them.
+#include "inputclasses.h"
+
 #include "platform/conversions.h"
 #include "platform/exception.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class tst_conversions : public QObject {
@@ -38,35 +41,24 @@ void tst_conversions::strToIntAccepts() {
 
 void tst_conversions::strToIntRefuses_data() {
     QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << "";
-    QTest::newRow("minus alone") << "-";
-    QTest::newRow("letters") << "abc";
-    QTest::newRow("letter O for zero") << "8O";
-    QTest::newRow("plus sign") << "+5";
-    QTest::newRow("hexadecimal") << "0x10";
-    QTest::newRow("leading blank") << " 5";
-    QTest::newRow("trailing blank") << "5 ";
-    QTest::newRow("minus after") << "5-";
-    QTest::newRow("two minus signs") << "--5";
-    QTest::newRow("one past the largest") << "2147483648";
-    QTest::newRow("one below the smallest") << "-2147483649";
-    QTest::newRow("twenty digits") << "99999999999999999999";
-    QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0661\u0662");
-    QTest::newRow("fullwidth digit") << QString::fromUtf8("\uFF15");
+    for (const TypedInput& input : numberInputs())
+        if (!input.valid)
+            QTest::newRow(input.name) << input.text;
 }
 
 void tst_conversions::strToIntRefuses() {
     QFETCH(QString, text);
+    // Quoted literally, and briefly: a pasted page shows its first 30 characters.
+    const QString quoted = text.size() > 30 ? "'" + text.left(30) + "…'" : "'" + text + "'";
+    const bool wellFormed = QRegularExpression("\\A-?[0-9]+\\z").match(text).hasMatch();
     try {
         platform::StrToInt(text);
         QFAIL("converted");
     } catch (const platform::Exception& e) {
-        const bool wellFormed = QRegularExpression("^-?[0-9]+$").match(text).hasMatch();
         QCOMPARE(e.Message(),
-                 wellFormed
-                     ? "'" + text +
-                           "' is out of range: whole numbers run from -2147483648 to 2147483647"
-                     : "'" + text + "' is not a valid integer value");
+                 quoted + (wellFormed ? " is out of range: whole numbers run from -2147483648 to "
+                                        "2147483647"
+                                      : " is not a valid integer value"));
     }
 }
 

@@ -62,18 +62,25 @@ void tst_errorboundary::errorDialogShowsTheMessage() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         QVERIFY(box);
         QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(box->textFormat(), Qt::PlainText); // a message quotes typed markup as it is
         shown = box->text();
         box->accept();
     });
-    platform::runGuarded([] { throw platform::Exception("shown in a dialog"); });
-    QCOMPARE(shown, "shown in a dialog");
+    bool ledBack = false;
+    platform::runGuarded(
+        [&ledBack] { throw platform::Exception("<b>shown</b>", [&ledBack] { ledBack = true; }); });
+    QCOMPARE(shown, "<b>shown</b>");
+    QVERIFY(ledBack); // once the dialog is closed, the user is taken to what must be mended
     QTRY_VERIFY(!QApplication::activeModalWidget());
 
     // Within the event loop the handler returns at once and the dialog stays, modal, until closed.
     QPointer<QMessageBox> open;
     QEventLoop loop;
-    QTimer::singleShot(0, this, [&open, &loop] {
-        platform::runGuarded([] { throw platform::Exception("still open"); });
+    ledBack = false;
+    QTimer::singleShot(0, this, [&open, &loop, &ledBack] {
+        platform::runGuarded([&ledBack] {
+            throw platform::Exception("still open", [&ledBack] { ledBack = true; });
+        });
         open = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         loop.quit();
     });
@@ -81,8 +88,10 @@ void tst_errorboundary::errorDialogShowsTheMessage() {
     QVERIFY(open);
     QCOMPARE(open->text(), "still open");
     QCOMPARE(open->windowModality(), Qt::ApplicationModal);
+    QVERIFY(!ledBack);
     open->accept();
     QTRY_VERIFY(!open); // closing deletes it
+    QVERIFY(ledBack);
 }
 
 void tst_errorboundary::failingReporterStopsAtTheBoundary() {

@@ -7,6 +7,7 @@
 // printed as its steps, with the first difference, and the run fails.
 #include "windowmodel.h"
 
+#include "inputclasses.h"
 #include "listtesting.h"
 #include "window/Unit1.h"
 #include "window/textfield.h"
@@ -66,7 +67,7 @@ public:
         case 3:
             return special();
         default:
-            return pick(10) == 0 ? QString(10000, QChar(u"xЖ"[pick(2)])) : special();
+            return pick(10) == 0 ? QString(10000, u'Ж') : special();
         }
     }
     QString number() {
@@ -74,12 +75,9 @@ public:
         return pick(3) == 0 ? QString::fromLatin1(boundary[pick(6)])
                             : QString::number(int(pick(6)) - 1);
     }
+    /// One of the numbers that every field is tried with, mostly a refused one.
     QString malformedNumber() {
-        static const char* const malformed[] = {
-            "",    " 5", "5 ",  "+5",         "0x10",        "8O",
-            "--5", "5-", "abc", "2147483648", "-2147483649", "99999999999999999999",
-            "١٢",  "-"};
-        return QString::fromUtf8(malformed[pick(std::size(malformed))]);
+        return numberInputs()[qsizetype(pick(std::size_t(numberInputs().size())))].text;
     }
     QString text() {
         static const QString letters = QStringLiteral("sSbxЖжБ");
@@ -89,11 +87,13 @@ public:
             result += letters[qsizetype(pick(std::size_t(letters.size())))];
         return result;
     }
+    /// One of the texts that every field is tried with, or one that probes the labels.
     QString special() {
-        static const char* const specials[] = {
-            "<b>x</b>", "<br>x",          "%1",   "%1%1%1%1%1", "&",         "a&&b",  "'\"",
-            "💾",        "disk\U0001F600", "a\tb", "a\x7f",      "\xc2\x85x", "\u0100"};
-        return QString::fromUtf8(specials[pick(std::size(specials))]);
+        static const QStringList probes = {"<br>x", "%1%1%1%1%1", "&", QString::fromUtf8("💾")};
+        const auto& all = textInputs();
+        const std::size_t n = pick(std::size_t(all.size() + probes.size()));
+        return n < std::size_t(all.size()) ? all[qsizetype(n)].text
+                                           : probes[qsizetype(n) - all.size()];
     }
     std::size_t pick(std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);

@@ -1,0 +1,47 @@
+// inputclasses.cpp - the classes of input that every field and cell is tried with.
+#include "inputclasses.h"
+
+const QList<TypedInput>& numberInputs() {
+    static const QList<TypedInput> inputs = {
+        {"largest", "2147483647", true},
+        {"smallest", "-2147483648", true},
+        {"empty", "", false},
+        {"minus alone", "-", false},
+        {"spaces", "   ", false},
+        {"letters", "abc", false},
+        {"letter O for zero", "8O", false},
+        {"plus sign", "+5", false},
+        {"hexadecimal", "0x10", false},
+        {"leading blank", " 5", false},
+        {"trailing blank", "5 ", false},
+        {"minus after", "5-", false},
+        {"two minus signs", "--5", false},
+        {"non-ASCII digits", QString::fromUtf8("\u0661\u0662"), false},
+        {"fullwidth digit", QString::fromUtf8("\uFF15"), false},
+        {"markup", "<b>1</b>", false},
+        {"one past the largest", "2147483648", false},
+        {"one below the smallest", "-2147483649", false},
+        {"twenty digits", "99999999999999999999", false},
+        {"a pasted page of digits", QString(10000, u'9'), false},
+    };
+    return inputs;
+}
+
+const QList<TypedInput>& textInputs() {
+    static const QList<TypedInput> inputs = {
+        {"9 Latin", "abcdefghi", true},
+        {"9 Cyrillic", QString::fromUtf8("абвгдеёжз"), true},
+        {"markup", "<b>x</b>", true},
+        {"placeholders", "%1%2", true},
+        {"ampersands and quotes", "a&&'\"", true},
+        {"10 characters", "abcdefghij", false},
+        {"emoji", QString::fromUtf8("hdd\U0001F4BE"), false},
+        {"outside the code page", QString::fromUtf8("\u0100ngstr"), false},
+        {"embedded NUL", QString("ab") + QChar(0) + "cd", false},
+        {"control character", QString("ab\x01") + "cd", false},
+        {"DEL", QString("ab\x7f"), false},
+        {"C1 control", QString("ab") + QChar(0x85), false},
+        {"a pasted page", QString(10000, u'x'), false},
+    };
+    return inputs;
+}
