@@ -41,59 +41,30 @@ const Button kButtons[] = {{Command::Add, "Button1", "добавить"},
                            {Command::Clear, "Button4", "очистить список"},
                            {Command::Accept, "Button6", "принять результаты редактирования"}};
 
-/// The input classes that every edit and cell is drawn from.
+/// Draws what the user types: mostly what a field takes, so that commands get through, and
+/// otherwise any input of the classes that every field is tried with.
 class Inputs {
 public:
     explicit Inputs(std::mt19937_64& random) : random(random) {}
 
-    /// A value for a number field: mostly a valid one, so that commands get through.
-    QString forNumber() {
-        const std::size_t roll = pick(20);
-        return roll < 14 ? number() : roll < 17 ? malformedNumber() : any();
+    QString forNumber() { return pick(10) < 8 ? number() : any(); }
+    QString forText() { return pick(10) < 4 ? text() : pick(3) ? fromClass(textInputs()) : any(); }
+    QString any() { return fromClass(pick(2) ? numberInputs() : textInputs()); }
+    QString fromClass(const QList<TypedInput>& inputs) {
+        return inputs[qsizetype(pick(std::size_t(inputs.size())))].text;
     }
-    /// A value for a text field: mostly short texts and the awkward ones.
-    QString forText() {
-        const std::size_t roll = pick(20);
-        return roll < 10 ? text() : roll < 17 ? special() : any();
-    }
-    QString any() {
-        switch (pick(5)) {
-        case 0:
-            return number();
-        case 1:
-            return malformedNumber();
-        case 2:
-            return text();
-        case 3:
-            return special();
-        default:
-            return pick(10) == 0 ? QString(10000, u'Ж') : special();
-        }
-    }
+    /// Small numbers, so that prices and capacities meet, and the 32-bit boundaries.
     QString number() {
-        static const char* const boundary[] = {"0", "1", "-1", "2147483647", "-2147483648", "007"};
-        return pick(3) == 0 ? QString::fromLatin1(boundary[pick(6)])
-                            : QString::number(int(pick(6)) - 1);
+        static const QStringList boundaries = {"2147483647", "-2147483648", "007", "-0"};
+        return pick(5) ? QString::number(int(pick(6)) - 1) : boundaries[qsizetype(pick(4))];
     }
-    /// One of the numbers that every field is tried with, mostly a refused one.
-    QString malformedNumber() {
-        return numberInputs()[qsizetype(pick(std::size_t(numberInputs().size())))].text;
-    }
+    /// Short texts of few letters, so that first letters meet, and now and then a long one.
     QString text() {
         static const QString letters = QStringLiteral("sSbxЖжБ");
-        const int length = int(pick(3) == 0 ? pick(13) : pick(3));
         QString result;
-        for (int i = 0; i < length; ++i)
+        for (std::size_t length = pick(3) ? pick(3) : pick(13); length > 0; --length)
             result += letters[qsizetype(pick(std::size_t(letters.size())))];
         return result;
-    }
-    /// One of the texts that every field is tried with, or one that probes the labels.
-    QString special() {
-        static const QStringList probes = {"<br>x", "%1%1%1%1%1", "&", QString::fromUtf8("💾")};
-        const auto& all = textInputs();
-        const std::size_t n = pick(std::size_t(all.size() + probes.size()));
-        return n < std::size_t(all.size()) ? all[qsizetype(n)].text
-                                           : probes[qsizetype(n) - all.size()];
     }
     std::size_t pick(std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
