@@ -43,9 +43,7 @@ private slots:
     void removeFirstMatch_data();
     void removeFirstMatch();
     void removeWithoutMatchKeepsRowsAndRepaints();
-    void removeOnEmptyListChangesNothing();
     void removeBadNumberShowsErrorEvenOnEmptyList();
-    void removeTailThenAddAtLargePosition();
 
     void search_data();
     void search();
@@ -54,15 +52,9 @@ private slots:
     void searchResultIsReadable();
     void searchLeavesUnacceptedEditsOnScreen();
 
-    void clear_data();
-    void clear();
-
     void acceptEditedPriceIsFound();
-    void acceptUnchangedKeepsOrder();
-    void acceptDiscardsTheBlankRow();
     void acceptBadCellChangesNothingUntilMended_data();
     void acceptBadCellChangesNothingUntilMended();
-    void acceptOnEmptyList();
     void acceptTakesTheCellStillBeingEdited();
     void unacceptedEditsAreReplacedByTheNextCommand_data();
     void unacceptedEditsAreReplacedByTheNextCommand();
@@ -114,13 +106,6 @@ void tst_commands::removeWithoutMatchKeepsRowsAndRepaints() {
     QVERIFY(w->errors.isEmpty());
 }
 
-void tst_commands::removeOnEmptyListChangesNothing() {
-    const WindowState before = w->state();
-    w->click("Button2");
-    QVERIFY(w->state() == before);
-    QVERIFY(w->errors.isEmpty());
-}
-
 void tst_commands::removeBadNumberShowsErrorEvenOnEmptyList() {
     w->type("Edit9", "8O");
     w->click("Button2");
@@ -134,14 +119,6 @@ void tst_commands::removeBadNumberShowsErrorEvenOnEmptyList() {
     w->click("Button2");
     QCOMPARE(w->errors.last(), "марка: 'abcdefghij' is 10 characters long; at most 9 fit.");
     QVERIFY(w->state() == before);
-}
-
-void tst_commands::removeTailThenAddAtLargePosition() {
-    w->addAll(kThree);
-    fillRemoveRow(*w, kThree[2]);
-    w->click("Button2");
-    w->add("D", "d", "40", "50", "100");
-    QCOMPARE(w->rows(), asRows({kThree[0], kThree[1], "D|d|40|50"}) << kBlankRow);
 }
 
 void tst_commands::search_data() {
@@ -229,24 +206,6 @@ void tst_commands::searchLeavesUnacceptedEditsOnScreen() {
     QCOMPARE(w->state().labels, QStringList({"A", "a", "10"})); // the list itself is unchanged
 }
 
-void tst_commands::clear_data() {
-    QTest::addColumn<QStringList>("entries");
-    QTest::newRow("three entries") << kThree;
-    QTest::newRow("empty list") << QStringList{};
-}
-
-void tst_commands::clear() {
-    QFETCH(QStringList, entries);
-    w->addAll(entries);
-    w->click("Button4");
-    QVERIFY(drives.empty());
-    QCOMPARE(w->grid()->RowCount(), 2);
-    QCOMPARE(w->row(0), QStringList({"firma", "marka", "objom", "zena"}));
-    QCOMPARE(w->rows(), QList<QStringList>{kBlankRow});
-    w->add("Z", "z", "1", "2", "5");
-    QCOMPARE(w->rows(), asRows({"Z|z|1|2"}) << kBlankRow);
-}
-
 void tst_commands::acceptEditedPriceIsFound() {
     w->addAll({"A|a|10|700", "B|b|20|4000", "C|c|30|900"});
     w->typeIntoCell(4, 2, "3500");
@@ -255,25 +214,6 @@ void tst_commands::acceptEditedPriceIsFound() {
     w->type("Edit5", "3500");
     w->click("Button3");
     QCOMPARE(w->state().labels, QStringList({"B", "b", "20"}));
-}
-
-void tst_commands::acceptUnchangedKeepsOrder() {
-    w->addAll(kThree);
-    const WindowState before = w->state();
-    w->click("Button6");
-    QVERIFY(w->errors.isEmpty());
-    QVERIFY(w->state() == before);
-}
-
-void tst_commands::acceptDiscardsTheBlankRow() {
-    w->addAll(kThree);
-    const WindowState before = w->state();
-    w->typeIntoCell(1, 4, "new");
-    w->typeIntoCell(3, 4, "1");
-    w->typeIntoCell(4, 4, "2");
-    w->click("Button6");
-    QVERIFY(w->errors.isEmpty());
-    QVERIFY(w->state() == before);
 }
 
 void tst_commands::acceptBadCellChangesNothingUntilMended_data() {
@@ -318,14 +258,6 @@ void tst_commands::acceptBadCellChangesNothingUntilMended() {
     QCOMPARE(drives.size(), 3);
     QCOMPARE(w->row(1), QStringList({"A", "a", "10", "1"}));
     QCOMPARE(w->row(2)[col - 1], col <= 2 ? "mended" : "25");
-}
-
-void tst_commands::acceptOnEmptyList() {
-    const WindowState before = w->state();
-    w->click("Button6");
-    QVERIFY(w->errors.isEmpty());
-    QVERIFY(w->state() == before);
-    QVERIFY(drives.empty());
 }
 
 void tst_commands::acceptTakesTheCellStillBeingEdited() {

@@ -75,11 +75,21 @@ private:
 };
 
 QString shown(const QString& text) {
-    QString s = text.size() > 40
-                    ? text.left(20) + QStringLiteral("…(%1 characters)").arg(text.size())
+    QString s = text.size() > 100
+                    ? text.left(40) + QStringLiteral("…(%1 characters)").arg(text.size())
                     : text;
     s.replace(u'\t', QStringLiteral("\\t"));
     return u'"' + s + u'"';
+}
+
+/// Empty when `got` is `want`; otherwise how `what` differs.
+QString differ(const QString& what, const QString& got, const QString& want) {
+    return got == want ? QString() : what + " is " + shown(got) + " but should be " + shown(want);
+}
+
+QString entryText(const ReferenceEntry& e) {
+    return WindowModel::decode(e.firma) + ", " + WindowModel::decode(e.marka) + ", " +
+           QString::number(e.objom) + ", " + QString::number(e.zena);
 }
 
 /// One user action, drawn from a seed but kept as data, so that a sequence can be replayed and
@@ -218,62 +228,46 @@ private:
     QString compare() const {
         if (refusedFixed)
             return QStringLiteral("a fixed cell took a text, or a cell opened no editor");
-        // The list, entry by entry, and its chain.
-        const QString chain = chainError(drives);
-        if (!chain.isEmpty())
+        if (const QString chain = chainError(drives); !chain.isEmpty())
             return QStringLiteral("the list's chain: ") + chain;
-        const auto& expected = model.list().entries();
-        std::size_t i = 0;
-        for (const node* p = drives.headNode(); p; p = p->next, ++i)
-            if (i >= expected.size() || !(ReferenceEntry::of(*p) == expected[i]))
-                return QStringLiteral("list entry %1 is %2 but should be %3")
-                    .arg(i)
-                    .arg(fieldText(p->firma), i < expected.size()
-                                                  ? WindowModel::decode(expected[i].firma)
-                                                  : QStringLiteral("absent"));
-        if (i != expected.size())
-            return QStringLiteral("the list has %1 entries but should have %2")
-                .arg(i)
-                .arg(expected.size());
-        // Every cell.
+        QStringList listed, expected;
+        for (const node* p = drives.headNode(); p; p = p->next)
+            listed << entryText(ReferenceEntry::of(*p));
+        for (const ReferenceEntry& e : model.list().entries())
+            expected << entryText(e);
+        if (QString d = differ("the list", listed.join(" | "), expected.join(" | ")); !d.isEmpty())
+            return d;
         const auto& cells = model.grid();
-        if (grid->RowCount() != cells.size())
-            return QStringLiteral("the grid has %1 rows but should have %2")
-                .arg(grid->RowCount())
-                .arg(cells.size());
+        if (QString d = differ("the row count", QString::number(grid->RowCount()),
+                               QString::number(cells.size()));
+            !d.isEmpty())
+            return d;
         for (int row = 0; row < cells.size(); ++row)
             for (int col = 0; col < 5; ++col)
-                if (cellText(col, row) != cells[row][col])
-                    return QStringLiteral("cell (%1, %2) is %3 but should be %4")
-                        .arg(col)
-                        .arg(row)
-                        .arg(shown(cellText(col, row)), shown(cells[row][col]));
-        // The result labels, as a screen reader reads them and as the eye sees them.
+                if (QString d = differ(QStringLiteral("cell (%1, %2)").arg(col).arg(row),
+                                       cellText(col, row), cells[row][col]);
+                    !d.isEmpty())
+                    return d;
+        // The result labels as a screen reader reads them, and as the eye sees them.
         for (int n = 0; n < 3; ++n) {
-            const auto* label = form->findChild<QLabel*>(QStringLiteral("Label%1").arg(6 + n));
-            const QString read = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(label))
-                                     ->text(QAccessible::Name);
+            auto* label = form->findChild<QLabel*>(QStringLiteral("Label%1").arg(6 + n));
             const QString& whole = model.labels()[n];
-            if (read != whole)
-                return QStringLiteral("Label%1 reads %2 but should read %3")
-                    .arg(6 + n)
-                    .arg(shown(read), shown(whole));
+            const QString read =
+                QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+            if (QString d = differ(label->objectName() + " as read", read, whole); !d.isEmpty())
+                return d;
             const QString& text = label->text();
             if (text != whole &&
                 !(text.endsWith(QStringLiteral("…")) && whole.startsWith(text.chopped(1))))
-                return QStringLiteral("Label%1 shows %2 for %3")
-                    .arg(6 + n)
-                    .arg(shown(text), shown(whole));
+                return differ(label->objectName() + " as shown", text, whole);
         }
-        // The edits.
-        for (int n = 1; n <= 10; ++n) {
-            const QString text =
-                form->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n))->text();
-            if (text != model.edit(n))
-                return QStringLiteral("Edit%1 holds %2 but should hold %3")
-                    .arg(n)
-                    .arg(shown(text), shown(model.edit(n)));
-        }
+        for (int n = 1; n <= 10; ++n)
+            if (QString d =
+                    differ(QStringLiteral("Edit%1").arg(n),
+                           form->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n))->text(),
+                           model.edit(n));
+                !d.isEmpty())
+                return d;
         return compareRefusal();
     }
 
