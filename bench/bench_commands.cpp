@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // bench_commands.cpp - how long every command takes on long lists, against the floor of the work.
 //
 // Runs headless. Each command is timed through its button, as a user triggers it, on lists of

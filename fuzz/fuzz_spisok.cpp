@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // fuzz_spisok.cpp - differential fuzzing of the drive list against its reference model.
 //
 // Each input is a sequence of operations with arbitrary records, numbers and positions. Every

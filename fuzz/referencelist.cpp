@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // referencelist.cpp - the drive list's described results, kept in a vector.
 #include "referencelist.h"
 

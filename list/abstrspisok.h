@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // abstrspisok.h - the interface of the drive list.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // node.cpp - matching a record against a list element.
 #include "node.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // nodeallocator.cpp - where the list's nodes come from.
 #include "nodeallocator.h"
 

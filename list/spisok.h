@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // spisok.h - the drive list: a singly linked list with a head and a tail.
 #pragma once
 

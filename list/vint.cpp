@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // vint.cpp - text fields of the entry record.
 #include "vint.h"
 

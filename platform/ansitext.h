@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // ansitext.h - texts in the 8-bit code page of the record fields (Windows-1251).
 #pragma once
 

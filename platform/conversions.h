@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // conversions.h - integer <-> text, as the window's fields and cells hold numbers.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // errorboundary.cpp - where a command's error stops.
 #include "errorboundary.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // errorboundary.h - where a command's error stops: shown to the user, the window left open.
 #pragma once
 

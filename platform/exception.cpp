@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // exception.cpp - the error class that commands raise and the error boundary shows.
 #include "exception.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // exception.h - the error class that commands raise and the error boundary shows.
 #pragma once
 

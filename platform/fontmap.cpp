@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // fontmap.cpp - the Windows faces named by the stored layout, mapped to installed ones.
 #include "fontmap.h"
 

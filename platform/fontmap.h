@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // fontmap.h - the Windows faces named by the stored layout, mapped to installed ones.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // labeltext.cpp - label captions that size their label.
 #include "labeltext.h"
 

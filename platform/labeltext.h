@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // labeltext.h - label captions that size their label, as the window's labels expect.
 #pragma once
 

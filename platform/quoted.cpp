@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // quoted.cpp - what the user typed, as an error message quotes it.
 #include "quoted.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // stringgrid.cpp - a grid of editable texts with a fixed heading row and column.
 #include "stringgrid.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // stringgridmodel.cpp - the cells of a string grid.
 #include "stringgridmodel.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // stringgridmodel.h - the cells of a string grid: a rectangle of texts with a fixed heading row
 // and column.
 #pragma once

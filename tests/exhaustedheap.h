@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // exhaustedheap.h - a node allocator that never has storage, to run the list out of memory.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // inputclasses.cpp - the classes of input that every field and cell is tried with.
 #include "inputclasses.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // inputclasses.h - the classes of input that every field and cell is tried with.
 #pragma once
 

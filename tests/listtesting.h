@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // listtesting.h - building lists and checking their chain in tests.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_accessibility.cpp - what assistive technology and the keyboard alone can do with the window.
 #include "windowtest.h"
 

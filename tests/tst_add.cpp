@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_add.cpp - the add command: positions, every refused input, and an exhausted heap.
 #include "windowtest.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_ansitext.cpp - the Windows-1251 code page of the record fields.
 #include "platform/ansitext.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_badinput.cpp - every class of input in every field and cell of every command: either the
 // documented result or one clear error, and after an error nothing at all has changed.
 #include "inputclasses.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_commands.cpp - remove, search by price, clear, accept the grid's edits, and exit.
 #include "windowtest.h"
 

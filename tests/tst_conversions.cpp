@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_conversions.cpp - StrToInt, IntToStr and isIntText: integers as the window's fields and cells
 // hold them.
 #include "inputclasses.h"

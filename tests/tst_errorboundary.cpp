@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_errorboundary.cpp - where a command's error stops: the reporter, the dialog and the boundary.
 #include "platform/conversions.h"
 #include "platform/errorboundary.h"

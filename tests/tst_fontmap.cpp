@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_fontmap.cpp - the Windows faces of the stored layout, mapped to installed ones.
 #include "platform/fontmap.h"
 

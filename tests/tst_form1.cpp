@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_form1.cpp - the window at start-up: its layout, tab order and captions, and the grid repaint.
 #include "windowtest.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_spisok.cpp - the drive list: positions, matching, removal, search and ownership.
 #include "exhaustedheap.h"
 #include "listtesting.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_stringgrid.cpp - the string grid and its model: cells, fixed headings, row and column counts,
 // editing.
 #include "platform/stringgrid.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // tst_windowmodel.cpp - the whole window against its model, under seeded random sequences of
 // user actions: typing into edits and cells (the fixed ones included), and every command.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // windowmodel.cpp - what the window should hold, from the commands' described results.
 #include "windowmodel.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // windowmodel.h - what the window should hold after any sequence of user actions, written from
 // the commands' described results and calling none of the window's code.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // windowtest.cpp - a window under test.
 #include "windowtest.h"
 

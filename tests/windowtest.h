@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // windowtest.h - a window under test: its controls by name, typing, clicking, reading the grid.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // Unit1.cpp - the main window, the program's global objects and the grid repaint.
 #include "Unit1.h"
 

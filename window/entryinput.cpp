@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // entryinput.cpp - where the user types an entry's values, and reading them.
 #include "entryinput.h"
 

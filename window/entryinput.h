@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // entryinput.h - where the user types an entry's values, and reading them with errors that name
 // the place and lead back to it.
 #pragma once

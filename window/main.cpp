@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // main.cpp - the program entry: the application, its one window and its event loop.
 #include "Unit1.h"
 

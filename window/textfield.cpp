@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
 // textfield.cpp - texts typed into the window, kept in the records' 10-byte fields.
 #include "textfield.h"
 
