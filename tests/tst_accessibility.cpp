@@ -152,26 +152,31 @@ void tst_accessibility::keyboardNeverLandsOnAHeading() {
 }
 
 void tst_accessibility::buttonsWorkFromTheKeyboard_data() {
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
     QTest::addColumn<int>("entriesAfter");
-    QTest::newRow("add") << "Button1" << 3;
-    QTest::newRow("remove") << "Button2" << 1;
-    QTest::newRow("search") << "Button3" << 2;
-    QTest::newRow("clear") << "Button4" << 0;
-    QTest::newRow("accept") << "Button6" << 2;
+    QTest::newRow("add, Space") << "Button1" << int(Qt::Key_Space) << 3;
+    QTest::newRow("add, Enter") << "Button1" << int(Qt::Key_Return) << 3;
+    QTest::newRow("remove, keypad Enter") << "Button2" << int(Qt::Key_Enter) << 1;
+    QTest::newRow("search, Space") << "Button3" << int(Qt::Key_Space) << 2;
+    QTest::newRow("clear, Enter") << "Button4" << int(Qt::Key_Return) << 0;
+    QTest::newRow("accept, Space") << "Button6" << int(Qt::Key_Space) << 2;
+    QTest::newRow("Enter in an edit runs nothing") << "Edit1" << int(Qt::Key_Return) << 2;
 }
 
 void tst_accessibility::buttonsWorkFromTheKeyboard() {
-    QFETCH(QString, button);
+    QFETCH(QString, focused);
+    QFETCH(int, key);
     QFETCH(int, entriesAfter);
     w->click("Button1");
     w->add("sx", "bq", "1", "700", "9");
-    QPushButton* target = w->button(button.toLatin1());
+    QWidget* target = w->form()->findChild<QWidget*>(focused);
     QVERIFY(tabTo(*w, target, Qt::Key_Tab));
-    QTest::keyClick(target, Qt::Key_Space);
+    QTest::keyClick(target, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     QVERIFY(w->errors.isEmpty());
     QCOMPARE(drives.size(), entriesAfter);
-    if (button == "Button3")
+    if (focused == "Button3")
         QCOMPARE(w->label("Label6")->text(), "sx");
 }
 

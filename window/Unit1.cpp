@@ -9,6 +9,7 @@
 #include "ui_Unit1.h"
 
 #include "platform/conversions.h"
+#include "platform/enterkey.h"
 #include "platform/errorboundary.h"
 #include "platform/fontmap.h"
 #include "platform/labeltext.h"
@@ -18,6 +19,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <array>
 
@@ -84,7 +86,8 @@ TForm1::~TForm1() {
         Form1 = nullptr;
 }
 
-void TForm1::connectButton(QAbstractButton* button, void (TForm1::*handler)(QObject*)) {
+void TForm1::connectButton(QPushButton* button, void (TForm1::*handler)(QObject*)) {
+    platform::pressOnEnter(button);
     connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
         // What is typed into a cell counts as soon as any command runs, even one started without
         // the focus leaving the cell (a shortcut, or a press through the accessibility bus).

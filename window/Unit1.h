@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class QAbstractButton;
+class QPushButton;
 
 namespace Ui {
 class TForm1;
@@ -35,7 +35,7 @@ public:
     void Button6Click(QObject* Sender); ///< accept the grid's edits
 
 private:
-    void connectButton(QAbstractButton* button, void (TForm1::*handler)(QObject*));
+    void connectButton(QPushButton* button, void (TForm1::*handler)(QObject*));
     void showSearchResult(const QString& firma, const QString& marka, const QString& objom);
 
     std::unique_ptr<Ui::TForm1> ui;
