@@ -3,17 +3,20 @@
 
 // main.cpp - the program entry: the application, its one window and its event loop.
 #include "Unit1.h"
+#include "translations.h"
 
 #include "platform/errorboundary.h"
 #include "platform/exception.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("drivelist"));
     // The window's pixel layout was made for one look; a platform style would change the sizes.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    loadTranslations(QLocale::system());
     try {
         TForm1 form;
         form.show();

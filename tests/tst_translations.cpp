@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
+// tst_translations.cpp - the messages in the user's language. CTest runs it under LANG=C and under
+// LANG=ru_RU.UTF-8, saying in EXPECTED_LANGUAGE which language the messages must then be in.
+#include "windowtest.h"
+
+#include "window/translations.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTest>
+#include <QXmlStreamReader>
+
+class tst_translations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { loadTranslations(QLocale::system()); }
+    void refusedInputInTheUsersLanguage_data();
+    void refusedInputInTheUsersLanguage();
+    void dialogButtonInTheUsersLanguage();
+    void catalogueIsComplete();
+};
+
+void tst_translations::refusedInputInTheUsersLanguage_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("russian");
+    QTest::newRow("not a number") << "Edit3"
+                                  << "8O"
+                                  << "объем: '8O' is not a valid integer value"
+                                  << "объем: '8O' не является допустимым целым числом";
+    QTest::newRow("too long") << "Edit1"
+                              << "abcdefghij"
+                              << "фирма: 'abcdefghij' is 10 characters long; at most 9 fit."
+                              << "фирма: 'abcdefghij' — 10 симв.; помещается не более 9.";
+}
+
+void tst_translations::refusedInputInTheUsersLanguage() {
+    QFETCH(QString, edit);
+    QFETCH(QString, text);
+    QFETCH(QString, english);
+    QFETCH(QString, russian);
+    const bool inRussian = qEnvironmentVariable("EXPECTED_LANGUAGE") == "ru";
+    WindowTest w;
+    w.type(edit.toLatin1(), text);
+    w.click("Button1");
+    QCOMPARE(w.errors, QStringList{inRussian ? russian : english});
+    QCOMPARE(w.label("Label1")->text(), "фирма"); // captions are never translated
+}
+
+void tst_translations::dialogButtonInTheUsersLanguage() {
+    // Russian keeps "OK" for the error dialog's one button, so another of Qt's texts shows that
+    // Qt's catalogue is there.
+    const bool inRussian = qEnvironmentVariable("EXPECTED_LANGUAGE") == "ru";
+    QMessageBox box(QMessageBox::Critical, "drivelist", "message", QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), inRussian ? "Отмена" : "Cancel");
+}
+
+void tst_translations::catalogueIsComplete() {
+    QFile catalogue(QStringLiteral(DRIVELIST_CATALOGUE));
+    QVERIFY(catalogue.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&catalogue);
+    int messages = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"translation")
+            continue;
+        ++messages;
+        QVERIFY2(xml.attributes().value("type").isEmpty(), "an unfinished or obsolete entry");
+        QVERIFY(!xml.readElementText().isEmpty());
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(messages, 8);
+}
+
+QTEST_MAIN(tst_translations)
+#include "tst_translations.moc"
