@@ -162,6 +162,8 @@ void tst_accessibility::buttonsWorkFromTheKeyboard_data() {
     QTest::newRow("clear, Enter") << "Button4" << int(Qt::Key_Return) << 0;
     QTest::newRow("accept, Space") << "Button6" << int(Qt::Key_Space) << 2;
     QTest::newRow("Enter in an edit runs nothing") << "Edit1" << int(Qt::Key_Return) << 2;
+    QTest::newRow("Ctrl+Enter presses nothing")
+        << "Button1" << (Qt::CTRL | Qt::Key_Return).toCombined() << 2;
 }
 
 void tst_accessibility::buttonsWorkFromTheKeyboard() {
@@ -172,8 +174,10 @@ void tst_accessibility::buttonsWorkFromTheKeyboard() {
     w->add("sx", "bq", "1", "700", "9");
     QWidget* target = w->form()->findChild<QWidget*>(focused);
     QVERIFY(tabTo(*w, target, Qt::Key_Tab));
-    QTest::keyClick(target, Qt::Key(key),
-                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    const QKeyCombination combination = QKeyCombination::fromCombined(key);
+    QTest::keyClick(target, combination.key(),
+                    combination.keyboardModifiers() |
+                        (combination.key() == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier));
     QVERIFY(w->errors.isEmpty());
     QCOMPARE(drives.size(), entriesAfter);
     if (focused == "Button3")

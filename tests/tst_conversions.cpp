@@ -19,6 +19,7 @@ private slots:
     void strToIntAccepts();
     void strToIntRefuses_data();
     void strToIntRefuses();
+    void quoteNeverCutsACharacterInTwo();
     void intToStrWritesDecimal();
     void isIntTextMatchesOnlyIntToStr_data();
     void isIntTextMatchesOnlyIntToStr();
@@ -62,6 +63,16 @@ void tst_conversions::strToIntRefuses() {
                  quoted + (wellFormed ? " is out of range: whole numbers run from -2147483648 to "
                                         "2147483647"
                                       : " is not a valid integer value"));
+    }
+}
+
+void tst_conversions::quoteNeverCutsACharacterInTwo() {
+    const QString text = QString(29, u'1') + QString::fromUtf8("\U0001F600") + "1";
+    try {
+        platform::StrToInt(text);
+        QFAIL("converted");
+    } catch (const platform::Exception& e) {
+        QCOMPARE(e.Message(), "'" + QString(29, u'1') + "…' is not a valid integer value");
     }
 }
 

@@ -91,9 +91,20 @@ void tst_stringgrid::gridFixedCellsAreHeadings() {
     QVERIFY(!model->setData(cell, "typed", Qt::DisplayRole));
     QVERIFY(model->setData(cell, "typed", Qt::EditRole));
     QCOMPARE(grid.Cells(1, 1), "typed");
+    QVERIFY(!model->headerData(1, Qt::Horizontal, Qt::DecorationRole).isValid());
+    QSignalSpy headings(model, &QAbstractItemModel::headerDataChanged);
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+    grid.setCells(0, 0, "corner"); // neither a heading nor an item: nothing to announce
+    grid.setCells(3, 0, "objom");
+    QCOMPARE(grid.Cells(0, 0), "corner");
+    QCOMPARE(headings.count(), 1);
+    QCOMPARE(changed.count(), 0);
     grid.setFixedRows(0);
+    grid.setFixedCols(0);
     QCOMPARE(model->rowCount(), 3);
-    QCOMPARE(grid.cellIndex(2, 0), model->index(0, 1));
+    QCOMPARE(grid.cellIndex(2, 0), model->index(0, 2));
+    QVERIFY(!model->headerData(0, Qt::Horizontal, Qt::DisplayRole).isValid());
+    QVERIFY(!model->headerData(0, Qt::Vertical, Qt::DisplayRole).isValid());
 }
 
 void tst_stringgrid::gridBatchUpdateAnnouncesOnce() {
