@@ -155,6 +155,10 @@ public:
         platform::setErrorReporter({});
         form.reset();
         drives.clear();
+        // No event loop runs between the steps: what the window posted (closed editors to delete
+        // among it) is handled here, so that the queue does not grow from one sequence to the next.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     /// Applies `step` to both, and describes it in `log`; the first difference, or empty.
