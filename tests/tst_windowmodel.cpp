@@ -149,7 +149,7 @@ public:
             });
         form = std::make_unique<TForm1>();
         form->show();
-        grid = form->findChild<platform::StringGrid*>("StringGrid1");
+        grid = control<platform::StringGrid>("StringGrid1");
     }
     ~Replay() {
         platform::setErrorReporter({});
@@ -161,14 +161,21 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    /// The named control of the window; without it the run cannot go on.
+    template <typename Control> Control* control(const QString& name) const {
+        auto* found = form->findChild<Control*>(name);
+        if (!found)
+            qFatal("the window has no control %s of that kind", qPrintable(name));
+        return found;
+    }
+
     /// Applies `step` to both, and describes it in `log`; the first difference, or empty.
     QString apply(const Step& step, QStringList& log) {
         messages.clear();
         clicked = false;
         switch (step.kind) {
         case Step::SetEdit: {
-            form->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(step.target))
-                ->setText(step.text);
+            control<QLineEdit>(QStringLiteral("Edit%1").arg(step.target))->setText(step.text);
             model.setEdit(step.target, step.text);
             log << QStringLiteral("Edit%1 = %2").arg(step.target).arg(shown(step.text));
             break;
@@ -181,7 +188,7 @@ public:
             log << QStringLiteral("click %1 (%2)")
                        .arg(QString::fromUtf8(button.caption), button.name);
             clicked = true;
-            form->findChild<QPushButton*>(button.name)->click();
+            control<QPushButton>(QLatin1String(button.name))->click();
             model.run(button.command);
             break;
         }
@@ -257,7 +264,7 @@ private:
                     return d;
         // The result labels as a screen reader reads them, and as the eye sees them.
         for (int n = 0; n < 3; ++n) {
-            auto* label = form->findChild<QLabel*>(QStringLiteral("Label%1").arg(6 + n));
+            auto* label = control<QLabel>(QStringLiteral("Label%1").arg(6 + n));
             const QString& whole = model.labels()[n];
             const QString read =
                 QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
@@ -269,10 +276,9 @@ private:
                 return differ(label->objectName() + " as shown", text, whole);
         }
         for (int n = 1; n <= 10; ++n)
-            if (QString d =
-                    differ(QStringLiteral("Edit%1").arg(n),
-                           form->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n))->text(),
-                           model.edit(n));
+            if (QString d = differ(QStringLiteral("Edit%1").arg(n),
+                                   control<QLineEdit>(QStringLiteral("Edit%1").arg(n))->text(),
+                                   model.edit(n));
                 !d.isEmpty())
                 return d;
         return compareRefusal();
@@ -295,7 +301,7 @@ private:
                 .arg(shown(message), refusal->name, shown(refusal->quote));
         QWidget* focus = form->focusWidget();
         if (refusal->edit > 0) {
-            auto* edit = form->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(refusal->edit));
+            auto* edit = control<QLineEdit>(QStringLiteral("Edit%1").arg(refusal->edit));
             if (focus != edit || edit->selectedText() != edit->text())
                 return QStringLiteral("Edit%1 should have the focus, its text selected")
                     .arg(refusal->edit);
