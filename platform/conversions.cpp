@@ -20,7 +20,7 @@ namespace platform {
 std::int32_t StrToInt(const QString& text) {
     const auto invalid = [&text] {
         return Exception(QCoreApplication::translate("StrToInt", "%1 is not a valid integer value")
-                             .arg(platform::quoted(text)));
+                             .arg(quoted(text)));
     };
     const bool negative = text.startsWith(u'-');
     qsizetype i = negative ? 1 : 0;
@@ -40,10 +40,9 @@ std::int32_t StrToInt(const QString& text) {
     constexpr auto lowest = std::numeric_limits<std::int32_t>::min();
     constexpr auto highest = std::numeric_limits<std::int32_t>::max();
     if (value < lowest || value > highest)
-        throw Exception(
-            QCoreApplication::translate("StrToInt",
-                                        "%1 is out of range: whole numbers run from %2 to %3")
-                .arg(platform::quoted(text), QString::number(lowest), QString::number(highest)));
+        throw Exception(QCoreApplication::translate(
+                            "StrToInt", "%1 is out of range: whole numbers run from %2 to %3")
+                            .arg(quoted(text), QString::number(lowest), QString::number(highest)));
     return static_cast<std::int32_t>(value);
 }
 

@@ -86,15 +86,10 @@ void tst_add::badAddInputChangesNothing_data() {
                                     << "" << notInteger.arg("объем", "");
     QTest::newRow("price too large") << "Edit4"
                                      << "2147483648" << outOfRange.arg("цена", "2147483648");
-    QTest::newRow("price too small")
-        << "Edit4"
-        << "-99999999999999999999" << outOfRange.arg("цена", "-99999999999999999999");
     QTest::newRow("price with letters") << "Edit4"
                                         << "abc" << notInteger.arg("цена", "abc");
     QTest::newRow("position with a plus") << "Edit6"
                                           << "+1" << notInteger.arg("на какое место", "+1");
-    QTest::newRow("markup in a number") << "Edit3"
-                                        << "<b>1</b>" << notInteger.arg("объем", "<b>1</b>");
     QTest::newRow("placeholders are quoted, not filled in")
         << "Edit1"
         << "%1%1%1%1%1"
@@ -117,8 +112,6 @@ void tst_add::badAddInputChangesNothing_data() {
     const QString control = QStringLiteral("%1: the text holds a control character, which cannot "
                                            "be stored. Type letters, digits and signs only.");
     QTest::newRow("control character") << "Edit1" << QString("a\tb") << control.arg("фирма");
-    QTest::newRow("DEL") << "Edit2" << QString("a\x7f") << control.arg("марка");
-    QTest::newRow("C1 control") << "Edit2" << QString("a") + QChar(0x85) << control.arg("марка");
 }
 
 void tst_add::badAddInputChangesNothing() {

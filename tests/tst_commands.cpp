@@ -173,7 +173,6 @@ void tst_commands::searchResultIsReadable_data() {
     QTest::newRow("short texts, shown whole") << "A|a|10|5";
     QTest::newRow("long texts, shortened") << "ЩЩЩЩЩЩЩЩЩ|Барракуда|-2147483648|5";
     QTest::newRow("markup, shown as typed") << "<b>ab</b>|<br>x|500|5";
-    QTest::newRow("an ampersand") << "a&b|&&|0|5";
 }
 
 void tst_commands::searchResultIsReadable() {

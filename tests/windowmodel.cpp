@@ -54,18 +54,11 @@ void WindowModel::setEdit(int edit, const QString& text) {
 bool WindowModel::editCell(int col, int row, const QString& text) {
     if (col == 0 || row == 0 || col >= 5 || row >= cells.size())
         return false;
-    commitPending();
-    pending = Pending{col, row, text};
-    cells[row][col] = text; // what the grid will hold once the editor closes
+    cells[row][col] = text;
     return true;
 }
 
-void WindowModel::commitPending() {
-    pending.reset();
-}
-
 void WindowModel::run(Command command) {
-    commitPending();
     refused.reset();
     switch (command) {
     case Command::Add:

@@ -34,19 +34,17 @@ public:
 
     /// Edit 1 to 10 now holds `text`.
     void setEdit(int edit, const QString& text);
-    /// A cell typed into and left open; it counts from the next command or cell edit on. A fixed
-    /// cell refuses: false, and nothing changes.
+    /// A cell typed into (its editor may still be open: the grid then shows the editor's text). A
+    /// fixed cell refuses: false, and nothing changes.
     bool editCell(int col, int row, const QString& text);
     void run(Command command);
 
-    /// What the grid holds once the cell still being edited counts.
+    /// What the grid shows, an open editor's text included.
     const QList<QStringList>& grid() const { return cells; }
     const ReferenceList& list() const { return entries; }
     const QStringList& labels() const { return results; }
     const QString& edit(int edit) const { return edits[std::size_t(edit - 1)]; }
     const std::optional<Refusal>& refusal() const { return refused; }
-    /// A cell typed into whose editor is still open.
-    bool editing() const { return pending.has_value(); }
 
     /// The name the window gives a grid cell in its messages.
     static QString cellName(int col, int row);
@@ -56,17 +54,11 @@ public:
     static QString decode(const std::string& bytes);
 
 private:
-    struct Pending {
-        int col;
-        int row;
-        QString text;
-    };
     struct Source {
         QString text;
         Refusal where;
     };
 
-    void commitPending();
     void add();
     void remove();
     void search();
@@ -84,5 +76,4 @@ private:
     QStringList results;
     std::array<QString, 10> edits;
     std::optional<Refusal> refused;
-    std::optional<Pending> pending;
 };
