@@ -19,3 +19,6 @@ struct node {
 /// True when the record matches the node: equal price, equal capacity, and the same first byte of
 /// manufacturer and of model (case matters; an empty text matches only an empty text).
 bool matches(const vint& r, const node& p) noexcept;
+
+/// The record a node holds: its four fields, without the link.
+vint recordOf(const node& p) noexcept;

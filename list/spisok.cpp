@@ -78,6 +78,19 @@ bool spisok::remove(vint r) {
     return true;
 }
 
+vint spisok::removeAt(std::int32_t index) noexcept {
+    assert(index >= 0 && index < count && "removeAt needs an index of the list");
+    node* before = index > 0 ? at(index - 1) : nullptr;
+    node* p = before ? before->next : head;
+    (before ? before->next : head) = p->next;
+    if (p == tail)
+        tail = before;
+    --count;
+    const vint record = recordOf(*p);
+    releaseNode(p);
+    return record;
+}
+
 void spisok::insert(vint r, std::int32_t pos) {
     node* fresh = newNode(r); // the only step that can fail, before anything is linked
     if (!head) {

@@ -44,6 +44,14 @@ public:
     /// Releases every node. Linear.
     void clear() override;
 
+    /// The index at which `insert(r, pos)` puts its node on the list as it is now. Constant.
+    std::int32_t placeOf(std::int32_t pos) const noexcept {
+        return pos < 0 || pos > count ? count : pos;
+    }
+    /// Unlinks and releases the node at `index`, 0 <= `index` < count, and returns its record.
+    /// Linear in `index`.
+    vint removeAt(std::int32_t index) noexcept;
+
     /// Exchanges the contents of two lists. Constant.
     void swap(spisok& other) noexcept;
 

@@ -51,14 +51,17 @@ const Tables& tables() {
 
 } // namespace
 
-std::optional<std::string> encodeAnsi(const QString& text) {
+std::optional<std::string> encodeAnsi(const QString& text, qsizetype* failedAt) {
     const Tables& t = tables();
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
     for (const QChar c : text) {
         const unsigned char byte = t.fromUnicode[c.unicode()];
-        if (byte == 0)
+        if (byte == 0) {
+            if (failedAt)
+                *failedAt = qsizetype(bytes.size());
             return std::nullopt;
+        }
         bytes.push_back(static_cast<char>(byte));
     }
     return bytes;
@@ -83,10 +86,6 @@ bool decodesAnsiTo(const char* bytes, std::size_t maxLength, QStringView text) {
             QChar(t.toUnicode[static_cast<unsigned char>(bytes[i])]))
             return false;
     return true;
-}
-
-QString ansiCodePageName() {
-    return QStringLiteral("Windows-1251");
 }
 
 } // namespace platform

@@ -17,10 +17,7 @@ void SetText(QLabel* label, const QString& caption, int room) {
     const QString shown = metrics.elidedText(caption, Qt::ElideRight, room);
     label->setText(shown);
     const bool whole = shown == caption;
-    // A tooltip is rich text when it looks like markup, so the caption goes in escaped.
-    label->setToolTip(whole ? QString()
-                            : QStringLiteral("<p style='white-space:pre'>") +
-                                  caption.toHtmlEscaped() + QStringLiteral("</p>"));
+    label->setToolTip(whole ? QString() : literalToolTip(caption));
     label->setAccessibleName(whole ? QString() : caption);
     label->setAccessibleDescription(whole ? QString() : caption);
     if (shown.isEmpty())
@@ -28,6 +25,12 @@ void SetText(QLabel* label, const QString& caption, int room) {
     const QSize hint = label->sizeHint();
     label->resize(std::min(std::max(label->width(), hint.width()), room),
                   std::max(label->height(), hint.height()));
+}
+
+QString literalToolTip(const QString& text) {
+    // A tooltip is rich text when it looks like markup, so the text goes in escaped.
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
 }
 
 void fitLabel(QLabel* label) {

@@ -16,6 +16,9 @@ namespace platform {
 /// tooltip and accessible name. A label is never narrowed, so it keeps its stored size.
 void SetText(QLabel* label, const QString& caption, int room = QWIDGETSIZE_MAX);
 
+/// A tooltip that shows `text` literally, on one line, whatever markup it holds.
+QString literalToolTip(const QString& text);
+
 /// SetText() with the label's own caption, for a caption that came from the stored layout.
 void fitLabel(QLabel* label);
 

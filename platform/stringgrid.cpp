@@ -4,24 +4,95 @@
 // stringgrid.cpp - a grid of editable texts with a fixed heading row and column.
 #include "stringgrid.h"
 
+#include "errorboundary.h"
+#include "exception.h"
+#include "labeltext.h"
 #include "stringgridmodel.h"
+#include "tabseparated.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace platform {
+namespace {
+
+/// Hands what is typed into a cell to the grid as an edit, and gives a cell whose text is shown
+/// shortened its whole text as a tooltip.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(StringGrid* grid) : QStyledItemDelegate(grid), grid(grid) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (!line || model != grid->gridModel()) {
+            QStyledItemDelegate::setModelData(editor, model, index);
+            return;
+        }
+        const int col = grid->gridModel()->gridCol(index);
+        const int row = grid->gridModel()->gridRow(index);
+        if (line->text() == grid->Cells(col, row))
+            return; // a cell left as it was is no edit
+        grid->requestEdit({col,
+                           row,
+                           {{line->text()}},
+                           grid->RowCount(),
+                           QCoreApplication::translate("platform", "Edit a cell")});
+    }
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QRect textRect =
+            view->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
+        const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view);
+        if (item.fontMetrics.horizontalAdvance(item.text) <= textRect.width() - 2 * (margin + 1)) {
+            QToolTip::hideText(); // shown whole: nothing to add
+            return true;
+        }
+        QToolTip::showText(event->globalPos(), literalToolTip(item.text), view->viewport(),
+                           option.rect);
+        return true;
+    }
+
+private:
+    StringGrid* grid;
+};
+
+} // namespace
 
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGridModel(this)) {
     setModel(cells);
+    setItemDelegate(new CellDelegate(this));
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
-        // Headings, not controls: they neither sort, select, resize nor light up.
+        // Headings, not controls: they neither sort, select nor light up.
         header->setSectionsClickable(false);
         header->setHighlightSections(false);
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setMinimumSectionSize(1);
         header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
+    // Columns are widened by dragging a heading's edge and fitted to their texts by a double click
+    // on it; the last one takes the room that is left, so that the columns fill the grid.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setMinimumSectionSize(24);
+    horizontalHeader()->setStretchLastSection(true);
     setCornerButtonEnabled(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setShowGrid(true);
     setWordWrap(false);
@@ -39,6 +110,26 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
     setFixedRows(1);
     setDefaultColWidth(64);
     setDefaultRowHeight(24);
+
+    cutAction = makeAction(QCoreApplication::translate("platform", "Cu&t"), QKeySequence::Cut,
+                           &StringGrid::cut);
+    copyAction = makeAction(QCoreApplication::translate("platform", "&Copy"), QKeySequence::Copy,
+                            &StringGrid::copy);
+    pasteAction = makeAction(QCoreApplication::translate("platform", "&Paste"), QKeySequence::Paste,
+                             &StringGrid::paste);
+    deleteAction = makeAction(QCoreApplication::translate("platform", "&Delete"),
+                              QKeySequence::Delete, &StringGrid::deleteSelection);
+    selectAllAction = makeAction(QCoreApplication::translate("platform", "Select &All"),
+                                 QKeySequence::SelectAll, &StringGrid::selectEntries);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &StringGrid::updateActions);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &StringGrid::updateActions);
+    connect(cells, &QAbstractItemModel::rowsInserted, this, &StringGrid::updateActions);
+    connect(cells, &QAbstractItemModel::rowsRemoved, this, &StringGrid::updateActions);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &StringGrid::updateActions);
+    updateActions();
 }
 
 const QString& StringGrid::Cells(int col, int row) const {
@@ -129,6 +220,214 @@ void StringGrid::finishEditing() {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+void StringGrid::setEditHandler(std::function<void(const CellEdit&)> handler) {
+    editHandler = std::move(handler);
+}
+
+void StringGrid::requestEdit(const CellEdit& edit) {
+    if (editHandler)
+        editHandler(edit);
+    else
+        apply(edit);
+}
+
+void StringGrid::apply(const CellEdit& edit) {
+    // Rows that the edit needs come first; rows that it drops go last.
+    if (edit.rowCount > RowCount())
+        setRowCount(edit.rowCount);
+    {
+        GridUpdate update(cells);
+        for (qsizetype r = 0; r < edit.texts.size(); ++r)
+            for (qsizetype c = 0; c < edit.texts[r].size(); ++c)
+                setCells(edit.col + int(c), edit.row + int(r), edit.texts[r][c]);
+    }
+    setRowCount(edit.rowCount);
+}
+
+CellEdit StringGrid::inverseOf(const CellEdit& edit) const {
+    CellEdit before{edit.col, edit.row, {}, RowCount(), edit.name};
+    before.texts.reserve(edit.texts.size());
+    for (qsizetype r = 0; r < edit.texts.size(); ++r) {
+        QStringList row;
+        row.reserve(edit.texts[r].size());
+        for (qsizetype c = 0; c < edit.texts[r].size(); ++c)
+            row << Cells(edit.col + int(c), edit.row + int(r));
+        before.texts << row;
+    }
+    return before;
+}
+
+void StringGrid::showRow(int row, bool select) {
+    const QModelIndex first = cellIndex(fixedCols(), row);
+    if (!first.isValid())
+        return;
+    if (select) {
+        const QModelIndex last = cellIndex(ColCount() - 1, row);
+        selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+    }
+    scrollTo(first);
+}
+
+QRect StringGrid::selectedRect() const {
+    QRect rect;
+    const QItemSelection selection = selectionModel()->selection();
+    for (const QItemSelectionRange& range : selection)
+        rect |= QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom()));
+    if (rect.isNull() && currentIndex().isValid())
+        rect = QRect(currentIndex().column(), currentIndex().row(), 1, 1);
+    return rect.isNull() ? rect : rect.translated(fixedCols(), fixedRows());
+}
+
+void StringGrid::copy() {
+    const QRect rect = selectedRect();
+    if (rect.isNull())
+        return;
+    QList<QStringList> rows;
+    rows.reserve(rect.height());
+    for (int row = rect.top(); row <= rect.bottom(); ++row) {
+        QStringList texts;
+        texts.reserve(rect.width());
+        for (int col = rect.left(); col <= rect.right(); ++col)
+            texts << Cells(col, row);
+        rows << texts;
+    }
+    QGuiApplication::clipboard()->setText(toTabSeparated(rows));
+}
+
+void StringGrid::cut() {
+    copy();
+    blankSelection(QCoreApplication::translate("platform", "Cut"));
+}
+
+void StringGrid::deleteSelection() {
+    blankSelection(QCoreApplication::translate("platform", "Delete"));
+}
+
+void StringGrid::blankSelection(const QString& name) {
+    const QRect rect = selectedRect();
+    if (rect.isNull())
+        return;
+    const QStringList blankRow(rect.width(), QString());
+    requestEdit(
+        {rect.left(), rect.top(), QList<QStringList>(rect.height(), blankRow), RowCount(), name});
+}
+
+void StringGrid::paste() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return;
+    QList<QStringList> rows = fromTabSeparated(data->text());
+    if (rows.isEmpty())
+        return;
+    QRect target = selectedRect();
+    if (target.isNull())
+        target = QRect(fixedCols(), fixedRows(), 1, 1);
+    qsizetype width = 0;
+    for (const QStringList& row : rows)
+        width = std::max(width, row.size());
+    const int fit = ColCount() - target.left();
+    if (width > fit)
+        throw Exception(
+            QCoreApplication::translate(
+                "platform",
+                "The clipboard holds %1 columns, but only %2 fit from column %3 to the last.")
+                .arg(QString::number(width), QString::number(fit), QString::number(target.left())));
+    // Rows that reach the blank last row become entry rows above a new blank last row.
+    const qsizetype lastRow = target.top() + rows.size() - 1;
+    const qsizetype rowCount =
+        std::max<qsizetype>(RowCount(), lastRow >= RowCount() - 1 ? lastRow + 2 : RowCount());
+    if (rowCount > kMaxRows)
+        throw Exception(QCoreApplication::translate(
+                            "platform",
+                            "The clipboard holds %1 lines; pasted from row %2 they would make %3 "
+                            "rows, and the table holds at most %4.")
+                            .arg(QString::number(rows.size()), QString::number(target.top()),
+                                 QString::number(rowCount), QString::number(kMaxRows)));
+    for (QStringList& row : rows)
+        while (row.size() < width)
+            row << QString();
+    requestEdit({target.left(), target.top(), rows, int(rowCount),
+                 QCoreApplication::translate("platform", "Paste")});
+    selectionModel()->setCurrentIndex(cellIndex(target.left(), target.top()),
+                                      QItemSelectionModel::NoUpdate);
+    selectionModel()->select(
+        QItemSelection(cellIndex(target.left(), target.top()),
+                       cellIndex(target.left() + int(width) - 1, int(lastRow))),
+        QItemSelectionModel::ClearAndSelect);
+}
+
+void StringGrid::selectEntries() {
+    const int lastEntryRow = RowCount() - 2;
+    if (lastEntryRow < fixedRows() || ColCount() <= fixedCols()) {
+        clearSelection();
+        return;
+    }
+    selectionModel()->select(QItemSelection(cellIndex(fixedCols(), fixedRows()),
+                                            cellIndex(ColCount() - 1, lastEntryRow)),
+                             QItemSelectionModel::ClearAndSelect);
+}
+
+QAction* StringGrid::makeAction(const QString& text, const QKeySequence& keys,
+                                void (StringGrid::*slot)()) {
+    auto* action = new QAction(text, this);
+    action->setShortcut(keys);
+    // Inside an open cell editor the keys stay the editor's.
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    addAction(action);
+    connect(action, &QAction::triggered, this, [this, slot] {
+        finishEditing();
+        runGuarded([this, slot] { (this->*slot)(); });
+    });
+    return action;
+}
+
+void StringGrid::updateActions() {
+    const bool hasCells = !selectedRect().isNull();
+    cutAction->setEnabled(hasCells);
+    copyAction->setEnabled(hasCells);
+    deleteAction->setEnabled(hasCells);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    pasteAction->setEnabled(data && data->hasText() && !data->text().isEmpty());
+    selectAllAction->setEnabled(RowCount() - 2 >= fixedRows() && ColCount() > fixedCols());
+}
+
+void StringGrid::openMenu(const QPoint& globalPos) {
+    if (!menu)
+        menu = new QMenu(this);
+    menu->clear();
+    menu->addActions(leadingActions);
+    if (!leadingActions.isEmpty())
+        menu->addSeparator();
+    menu->addActions({cutAction, copyAction, pasteAction, deleteAction});
+    menu->addSeparator();
+    menu->addAction(selectAllAction);
+    updateActions();
+    menu->popup(globalPos);
+}
+
+void StringGrid::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        openMenu(event->globalPos());
+    } else {
+        const QRect cell = visualRect(currentIndex());
+        openMenu(viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint()));
+    }
+    event->accept();
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+        contextMenuEvent(&menuEvent);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 } // namespace platform

@@ -4,16 +4,37 @@
 // stringgrid.h - a grid of editable texts with a fixed heading row and column.
 #pragma once
 
+#include <QList>
+#include <QStringList>
 #include <QTableView>
+
+#include <functional>
+
+class QAction;
+class QMenu;
 
 namespace platform {
 
 class StringGridModel;
 
+/// Texts that the user writes into the grid at once: a rectangle of cells whose top-left cell is
+/// (col, row), and the row count the grid has afterwards.
+struct CellEdit {
+    int col = 0;
+    int row = 0;
+    QList<QStringList> texts; ///< rows of equal width
+    int rowCount = 0;
+    QString name; ///< what the user did, for the user: "Paste", "Delete", …
+};
+
 /// A table view over its own StringGridModel. Cells are addressed (column, row) over the whole
 /// grid, the fixed heading row and column included, so the headings are written like any cell;
 /// they are shown as the view's header sections, which stay in place while the cells scroll. The
-/// other cells are edited in place by typing, F2 or a double click.
+/// other cells are edited in place by typing, F2 or a double click, and through the clipboard:
+/// cut, copy, paste, delete and select all, from the keyboard and from the context menu.
+///
+/// The last row is the blank row of new entries: select all leaves it out, and a paste that
+/// reaches it grows the grid so that one blank row stays last.
 class StringGrid : public QTableView {
     Q_OBJECT
     Q_PROPERTY(int colCount READ ColCount WRITE setColCount)
@@ -58,10 +79,65 @@ public:
 
     StringGridModel* gridModel() const { return cells; }
 
+    /// Who carries out what the user writes into the cells (typing, paste, cut, delete); by default
+    /// apply(). An empty handler restores that.
+    void setEditHandler(std::function<void(const CellEdit&)> handler);
+    /// Hands `edit` to the edit handler.
+    void requestEdit(const CellEdit& edit);
+    /// Sets the row count and writes the texts of `edit`, texts first where rows go away.
+    void apply(const CellEdit& edit);
+    /// What undoes `edit`: the texts it overwrites and the row count as they are now.
+    CellEdit inverseOf(const CellEdit& edit) const;
+
+    /// Scrolls grid row `row` into view; selects its cells too when `select` holds. The current
+    /// cell moves to the row, the focus does not.
+    void showRow(int row, bool select = false);
+
+    /// The most rows a paste may grow the grid to.
+    static constexpr int kMaxRows = 1'000'000;
+
+    /// The selected cells, or the current cell without a selection, as tab-separated text on the
+    /// clipboard.
+    void copy();
+    /// Copies, then blanks the selected cells.
+    void cut();
+    /// Writes the clipboard's tab-separated text from the current cell rightwards and downwards.
+    /// Throws platform::Exception, changing nothing, when it is wider than the columns left or
+    /// would grow the grid past kMaxRows.
+    void paste();
+    /// Blanks the selected cells.
+    void deleteSelection();
+    /// Selects every cell of every row but the fixed and the last.
+    void selectEntries();
+
+    /// Actions shown above the clipboard's in the context menu (undo and redo, say).
+    void setLeadingActions(const QList<QAction*>& actions) { leadingActions = actions; }
+    /// The context menu, once it has been opened.
+    QMenu* contextMenu() const { return menu; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void showFixedCells();
+    QAction* makeAction(const QString& text, const QKeySequence& keys, void (StringGrid::*slot)());
+    void updateActions();
+    void openMenu(const QPoint& globalPos);
+    /// The smallest rectangle of cells that holds the selection, or the current cell; empty when
+    /// there is neither. In grid columns and rows.
+    QRect selectedRect() const;
+    void blankSelection(const QString& name);
 
     StringGridModel* cells;
+    std::function<void(const CellEdit&)> editHandler;
+    QAction* cutAction;
+    QAction* copyAction;
+    QAction* pasteAction;
+    QAction* deleteAction;
+    QAction* selectAllAction;
+    QList<QAction*> leadingActions;
+    QMenu* menu = nullptr;
 };
 
 } // namespace platform

@@ -25,6 +25,7 @@ const QList<TypedInput>& numberInputs() {
         {"one past the largest", "2147483648", false},
         {"one below the smallest", "-2147483649", false},
         {"twenty digits", "99999999999999999999", false},
+        {"thirty digits, quoted whole", QString(30, u'9'), false},
         {"a pasted page of digits", QString(10000, u'9'), false},
     };
     return inputs;

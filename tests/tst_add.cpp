@@ -106,9 +106,9 @@ void tst_add::badAddInputChangesNothing_data() {
         << "барракудаа"
         << "марка: 'барракудаа' is 10 characters long; at most 9 fit.";
     QTest::newRow("emoji") << "Edit2" << QString::fromUtf8("disk\U0001F600")
-                           << QString::fromUtf8("марка: 'disk\U0001F600' holds a character that "
-                                                "cannot be stored. Only the Latin and Cyrillic "
-                                                "letters, digits and signs of Windows-1251 fit.");
+                           << QString::fromUtf8("марка: 'disk\U0001F600' holds '\U0001F600' "
+                                                "(U+1F600), which cannot be stored. Latin and "
+                                                "Cyrillic letters, digits and common signs can.");
     const QString control = QStringLiteral("%1: the text holds a control character, which cannot "
                                            "be stored. Type letters, digits and signs only.");
     QTest::newRow("control character") << "Edit1" << QString("a\tb") << control.arg("фирма");

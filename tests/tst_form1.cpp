@@ -55,7 +55,7 @@ void tst_form1::startsWithHeadingsAndOneBlankRow() {
     QCOMPARE(w->grid()->property("fixedCols").toInt(), 1);
     QCOMPARE(w->grid()->property("defaultColWidth").toInt(), 80);
     QCOMPARE(w->grid()->property("defaultRowHeight").toInt(), 24);
-    QCOMPARE(w->grid()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(w->grid()->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     QCOMPARE(w->grid()->selectionMode(), QAbstractItemView::ContiguousSelection);
     QCOMPARE(form->font().family(), "Liberation Sans");
     QCOMPARE(form->font().pixelSize(), 11);

@@ -4,6 +4,7 @@
 // Unit1.cpp - the main window, the program's global objects and the grid repaint.
 #include "Unit1.h"
 
+#include "commands.h"
 #include "entryinput.h"
 #include "textfield.h"
 #include "ui_Unit1.h"
@@ -16,10 +17,17 @@
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
+#include <QAction>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QUndoStack>
 
 #include <array>
 
@@ -30,7 +38,7 @@ TForm1* Form1 = nullptr;
 namespace {
 
 constexpr int kFirstEntryRow = 1;
-constexpr int kEmptyGridRows = 2; // the heading row and one blank row
+constexpr int kUndoSteps = 1000;
 
 /// The grid's columns of an entry's fields, in field order: their headings, and how a cell shows
 /// its field. Row 0 holds the headings; column 0 stays empty.
@@ -52,9 +60,30 @@ constexpr std::array<Column, 4> kColumns = {{
      [](const node& p) { return platform::IntToStr(p.zena); }},
 }};
 
-/// The room a result label has before `next`, so that no two texts overlap.
-int roomBefore(const QWidget* label, const QWidget* next) {
-    return next->x() - label->x();
+/// Calls `differs(col, row, p)` for every cell of rows 1 and below whose text is not what the
+/// list puts there: `p` is the entry of that row, or null where the row should be blank. Walks the
+/// list once and builds no text.
+template <typename Differs>
+void forEachDifference(const platform::StringGrid* grid, const spisok& s, const Differs& differs) {
+    const int rows = grid->RowCount();
+    int row = kFirstEntryRow;
+    for (const node* p = s.headNode(); p && row < rows; p = p->next, ++row)
+        for (const Column& column : kColumns)
+            if (!column.isShownIn(grid->Cells(column.col, row), *p))
+                differs(column, row, p);
+    for (; row < rows; ++row)
+        for (const Column& column : kColumns)
+            if (!grid->Cells(column.col, row).isEmpty())
+                differs(column, row, nullptr);
+}
+
+/// The keys that undo and redo: the platform's, and both that people know for redo.
+QList<QKeySequence> keysOf(QKeySequence::StandardKey key, const QList<QKeySequence>& more) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    for (const QKeySequence& extra : more)
+        if (!keys.contains(extra))
+            keys << extra;
+    return keys;
 }
 
 } // namespace
@@ -69,16 +98,76 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     const auto labels = findChildren<QLabel*>();
     for (QLabel* label : labels)
         platform::fitLabel(label);
+    results = std::make_unique<ResultPhrase>(std::array{ui->Label6, ui->Label7, ui->Label8},
+                                             ui->StringGrid1->x());
+    layOutGrid();
     // The window's stored place: three pixels left of the screen's edge, 110 down.
     move(-3, 110);
-    connectButton(ui->Button1, &TForm1::Button1Click);
-    connectButton(ui->Button2, &TForm1::Button2Click);
-    connectButton(ui->Button3, &TForm1::Button3Click);
-    connectButton(ui->Button4, &TForm1::Button4Click);
-    connectButton(ui->Button5, &TForm1::Button5Click);
-    connectButton(ui->Button6, &TForm1::Button6Click);
+    history = new QUndoStack(this);
+    history->setUndoLimit(kUndoSteps);
+    platform::StringGrid* grid = ui->StringGrid1;
+    grid->setEditHandler([this, grid](const platform::CellEdit& edit) {
+        history->push(new CellEditCommand(grid, edit));
+    });
+    QAction* undo = history->createUndoAction(this);
+    QAction* redo = history->createRedoAction(this);
+    undo->setShortcuts(keysOf(QKeySequence::Undo, {}));
+    redo->setShortcuts(keysOf(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                                   QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    for (QAction* action : {undo, redo}) {
+        // The window's history where no field has one of its own: the table, without an open
+        // editor, and the buttons. An edit, or a cell's editor, undoes its own typing.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        grid->addAction(action);
+        connect(action, &QAction::triggered, grid, &platform::StringGrid::finishEditing,
+                Qt::DirectConnection);
+    }
+    grid->setLeadingActions({undo, redo});
+    const std::array<std::pair<QPushButton*, void (TForm1::*)(QObject*)>, 6> buttons = {{
+        {ui->Button1, &TForm1::Button1Click},
+        {ui->Button2, &TForm1::Button2Click},
+        {ui->Button3, &TForm1::Button3Click},
+        {ui->Button4, &TForm1::Button4Click},
+        {ui->Button5, &TForm1::Button5Click},
+        {ui->Button6, &TForm1::Button6Click},
+    }};
+    for (const auto& [button, handler] : buttons) {
+        connectButton(button, handler);
+        button->addActions({undo, redo});
+    }
+    // Enter in a field runs the command of its row.
+    for (QLineEdit* edit : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit6})
+        connect(edit, &QLineEdit::returnPressed, ui->Button1, &QAbstractButton::click);
+    for (QLineEdit* edit : {ui->Edit7, ui->Edit8, ui->Edit9, ui->Edit10})
+        connect(edit, &QLineEdit::returnPressed, ui->Button2, &QAbstractButton::click);
+    connect(ui->Edit5, &QLineEdit::returnPressed, ui->Button3, &QAbstractButton::click);
     Form1 = this;
     FormCreate(this);
+}
+
+void TForm1::layOutGrid() {
+    platform::StringGrid* grid = ui->StringGrid1;
+    const QRect stored = grid->geometry();
+    gridMargins = QSize(width() - stored.right() - 1, height() - stored.bottom() - 1);
+    // Narrowed, the grid keeps its heading column and one column in view, and scrolls sideways.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    const int frame = 2 * grid->frameWidth();
+    gridMinimum =
+        QSize(grid->verticalHeader()->width() + grid->defaultColWidth() + scrollBar + frame,
+              stored.height());
+    setMinimumSize(stored.x() + gridMinimum.width() + gridMargins.width(), height());
+    // A screen narrower than the stored width gets a window that fits it.
+    if (const QScreen* shown = screen(); shown && shown->availableGeometry().width() < width())
+        resize(std::max(minimumWidth(), shown->availableGeometry().width()), height());
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The grid follows the window's right and bottom edges; everything else stays in place.
+    platform::StringGrid* grid = ui->StringGrid1;
+    grid->resize(std::max(gridMinimum.width(), width() - grid->x() - gridMargins.width()),
+                 std::max(gridMinimum.height(), height() - grid->y() - gridMargins.height()));
 }
 
 TForm1::~TForm1() {
@@ -106,9 +195,8 @@ void TForm1::Button1Click(QObject* /*Sender*/) {
     readEntry(input, {EntryInput(ui->Edit1, ui->Label1), EntryInput(ui->Edit2, ui->Label2),
                       EntryInput(ui->Edit3, ui->Label3), EntryInput(ui->Edit4, ui->Label4)});
     const std::int32_t position = readNumber(EntryInput(ui->Edit6, ui->Label10));
-    drives.insert(input, position);
-    ui->StringGrid1->setRowCount(ui->StringGrid1->RowCount() + 1);
-    showList(drives);
+    // Inserts, grows the grid to the list and repaints it.
+    history->push(new AddCommand(ui->StringGrid1, input, position));
 }
 
 void TForm1::Button2Click(QObject* /*Sender*/) {
@@ -116,10 +204,13 @@ void TForm1::Button2Click(QObject* /*Sender*/) {
                       EntryInput(ui->Edit9, ui->Label13), EntryInput(ui->Edit10, ui->Label14)});
     if (drives.empty())
         return;
-    // Only a removed entry gives up its row; the grid keeps one row per entry and one blank.
-    if (drives.remove(input))
-        ui->StringGrid1->setRowCount(ui->StringGrid1->RowCount() - 1);
-    showList(drives);
+    const std::int32_t at = drives.indexOf(input);
+    const std::int32_t match = matches(input, *drives.at(at)) ? at : -1;
+    // A remove that matches nothing only repaints; it is a step only when that changes the table.
+    if (match < 0 && tableEdits(drives).isClean(drives))
+        return;
+    // Removes, shrinks the grid to the list and repaints it.
+    history->push(new RemoveCommand(ui->StringGrid1, input, match));
 }
 
 void TForm1::Button3Click(QObject* /*Sender*/) {
@@ -127,25 +218,25 @@ void TForm1::Button3Click(QObject* /*Sender*/) {
     if (!drives.empty()) {
         const node found = drives.findByPrice(price);
         if (found.zena == price) {
-            showSearchResult(fieldText(found.firma), fieldText(found.marka),
-                             platform::IntToStr(found.objom));
+            results->show(
+                {fieldText(found.firma), fieldText(found.marka), platform::IntToStr(found.objom)});
+            int row = kFirstEntryRow;
+            for (const node* p = drives.headNode(); p->zena != price; p = p->next)
+                ++row;
+            ui->StringGrid1->showRow(row, true);
             return;
         }
     }
-    showSearchResult(QStringLiteral("net"), QStringLiteral("takogo"), QStringLiteral("vinta"));
-}
-
-void TForm1::showSearchResult(const QString& firma, const QString& marka, const QString& objom) {
-    // The three labels read as one phrase; each text keeps to the room before the next control.
-    platform::SetText(ui->Label6, firma, roomBefore(ui->Label6, ui->Label7));
-    platform::SetText(ui->Label7, marka, roomBefore(ui->Label7, ui->Label8));
-    platform::SetText(ui->Label8, objom, roomBefore(ui->Label8, ui->StringGrid1));
+    results->show({QStringLiteral("net"), QStringLiteral("takogo"), QStringLiteral("vinta")});
 }
 
 void TForm1::Button4Click(QObject* /*Sender*/) {
-    drives.clear();
-    ui->StringGrid1->setRowCount(kEmptyGridRows);
-    showList(drives);
+    if (drives.empty() && tableEdits(drives).isClean(drives))
+        return; // nothing to clear
+    // Empties the list, sets the grid to its two rows and repaints it.
+    spisok empty;
+    history->push(new ReplaceCommand(
+        ui->StringGrid1, QCoreApplication::translate("TForm1", "Clear the list"), empty));
 }
 
 void TForm1::Button5Click(QObject* /*Sender*/) {
@@ -164,25 +255,29 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
                    EntryInput(grid, kColumns[2].col, row), EntryInput(grid, kColumns[3].col, row)});
         rebuilt.insert(entry, row - kFirstEntryRow);
     }
-    drives.swap(rebuilt);
-    showList(drives);
+    // An accept that changes neither the list nor what the table shows is no step.
+    if (sameEntries(rebuilt, drives) && tableEdits(drives).isClean(drives))
+        return;
+    // Puts the rebuilt list in place and repaints the grid.
+    history->push(new ReplaceCommand(
+        grid, QCoreApplication::translate("TForm1", "Accept the edits"), rebuilt));
 }
 
 void showList(const spisok& s) {
     platform::StringGrid* grid = Form1->ui->StringGrid1;
     platform::GridUpdate update(grid->gridModel());
-    // The list is walked once. Only cells whose text changes are written, so a repaint after a
-    // change near the end costs comparisons rather than new strings. Entries beyond the grid's
-    // last row are not shown.
-    const int rows = grid->RowCount();
-    int row = kFirstEntryRow;
-    for (const node* p = s.headNode(); p && row < rows; p = p->next, ++row) {
-        for (const Column& column : kColumns)
-            if (!column.isShownIn(grid->Cells(column.col, row), *p))
-                grid->setCells(column.col, row, column.cellText(*p));
-    }
-    for (; row < rows; ++row)
-        for (const Column& column : kColumns)
-            if (!grid->Cells(column.col, row).isEmpty())
-                grid->setCells(column.col, row, QString());
+    // Only cells whose text changes are written, so a repaint after a change near the end costs
+    // comparisons rather than new strings. Entries beyond the grid's last row are not shown.
+    forEachDifference(grid, s, [grid](const Column& column, int row, const node* p) {
+        grid->setCells(column.col, row, p ? column.cellText(*p) : QString());
+    });
+}
+
+TableEdits tableEdits(const spisok& s) {
+    const platform::StringGrid* grid = Form1->ui->StringGrid1;
+    TableEdits edits{grid->RowCount(), {}};
+    forEachDifference(grid, s, [grid, &edits](const Column& column, int row, const node*) {
+        edits.cells.push_back({column.col, row, grid->Cells(column.col, row)});
+    });
+    return edits;
 }

@@ -5,12 +5,15 @@
 #pragma once
 
 #include "list/spisok.h"
+#include "resultphrase.h"
 
 #include <QWidget>
 
 #include <memory>
 
 class QPushButton;
+class QUndoStack;
+struct TableEdits;
 
 namespace Ui {
 class TForm1;
@@ -18,7 +21,8 @@ class TForm1;
 
 /// The one window: the add, remove and search rows, the six command buttons and the grid that
 /// shows the list. Each handler runs the steps of its command in order; an error stops it and is
-/// shown in the error dialog, and the window stays open.
+/// shown in the error dialog, and the window stays open. Every change of the list or the table is
+/// a step of the window's history, which undo and redo walk.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -34,13 +38,26 @@ public:
     void Button5Click(QObject* Sender); ///< exit
     void Button6Click(QObject* Sender); ///< accept the grid's edits
 
+    /// Every change of the list and the table, for undo and redo.
+    QUndoStack* undoStack() const { return history; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void connectButton(QPushButton* button, void (TForm1::*handler)(QObject*));
-    void showSearchResult(const QString& firma, const QString& marka, const QString& objom);
+    /// Keeps the grid's stored margins to the window's edges from now on, and gives the window a
+    /// minimum size that keeps every control whole.
+    void layOutGrid();
 
     std::unique_ptr<Ui::TForm1> ui;
+    std::unique_ptr<ResultPhrase> results;
+    QUndoStack* history = nullptr;
+    QSize gridMargins; ///< from the grid's right and bottom edges to the window's
+    QSize gridMinimum;
 
     friend void showList(const spisok& s);
+    friend TableEdits tableEdits(const spisok& s);
 };
 
 /// The list of entries: empty at start, alive for the whole run.

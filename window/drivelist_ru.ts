@@ -23,12 +23,28 @@
         <translation>текст содержит управляющий символ, который нельзя сохранить. Вводите только буквы, цифры и знаки.</translation>
     </message>
     <message>
-        <source>%1 holds a character that cannot be stored. Only the Latin and Cyrillic letters, digits and signs of %2 fit.</source>
-        <translation>%1 содержит символ, который нельзя сохранить. Подходят только латинские и кириллические буквы, цифры и знаки кодировки %2.</translation>
-    </message>
-    <message>
         <source>%1 is %2 characters long; at most %3 fit.</source>
         <translation>%1 — %2 симв.; помещается не более %3.</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>очистить список</translation>
+    </message>
+    <message>
+        <source>Accept the edits</source>
+        <translation>принять правки</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>удалить</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 (%3), which cannot be stored. Latin and Cyrillic letters, digits and common signs can.</source>
+        <translation>%1 содержит %2 (%3), который нельзя сохранить. Можно вводить латинские и кириллические буквы, цифры и обычные знаки.</translation>
     </message>
 </context>
 <context>
@@ -40,6 +56,50 @@
     <message>
         <source>The command failed with an unknown error.</source>
         <translation>Команда не выполнена из-за неизвестной ошибки.</translation>
+    </message>
+    <message>
+        <source>Edit a cell</source>
+        <translation>правка ячейки</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Вырезать</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Вст&amp;авить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Выделить &amp;всё</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>вырезать</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>удалить</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 columns, but only %2 fit from column %3 to the last.</source>
+        <translation>В буфере обмена %1 столбцов, а от столбца %3 до последнего помещается только %2.</translation>
+    </message>
+    <message>
+        <source>The clipboard holds %1 lines; pasted from row %2 they would make %3 rows, and the table holds at most %4.</source>
+        <translation>В буфере обмена %1 строк; вставленные со строки %2, они дали бы %3 строк, а в таблице может быть не больше %4.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>вставить</translation>
     </message>
 </context>
 </TS>

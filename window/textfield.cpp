@@ -23,13 +23,22 @@ void storeText(char (&field)[kTextFieldSize], const QString& text) {
             QCoreApplication::translate("TForm1", "the text holds a control character, which "
                                                   "cannot be stored. Type letters, digits and "
                                                   "signs only."));
-    const auto bytes = platform::encodeAnsi(text);
-    if (!bytes)
-        throw platform::Exception(QCoreApplication::translate(
-                                      "TForm1",
-                                      "%1 holds a character that cannot be stored. Only the Latin "
-                                      "and Cyrillic letters, digits and signs of %2 fit.")
-                                      .arg(platform::quoted(text), platform::ansiCodePageName()));
+    qsizetype failedAt = 0;
+    const auto bytes = platform::encodeAnsi(text, &failedAt);
+    if (!bytes) {
+        // The whole character, both halves of a surrogate pair included, and its code.
+        const qsizetype length =
+            text[failedAt].isHighSurrogate() && failedAt + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(failedAt, length);
+        throw platform::Exception(
+            QCoreApplication::translate("TForm1", "%1 holds %2 (%3), which cannot be stored. Latin "
+                                                  "and Cyrillic letters, digits and common signs "
+                                                  "can.")
+                .arg(platform::quoted(text), platform::quoted(character),
+                     QStringLiteral("U+%1")
+                         .arg(character.toUcs4().value(0), 4, 16, QChar(u'0'))
+                         .toUpper()));
+    }
     if (bytes->size() > maxLength)
         throw platform::Exception(
             QCoreApplication::translate("TForm1", "%1 is %2 characters long; at most %3 fit.")

@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
+// tabseparated.h - cells as spreadsheets put them on the clipboard: tab-separated lines.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+/// One line per row, each ending with a newline, cells separated by tabs. A cell holding a tab,
+/// a line break or a double quote is written in double quotes, its quotes doubled. Linear.
+QString toTabSeparated(const QList<QStringList>& rows);
+
+/// The rows of tab-separated text: lines end with LF or CRLF, and one final line end adds no row;
+/// a cell that starts with a double quote runs to the matching quote, tabs and line breaks
+/// included, with doubled quotes read as one. The empty text has no rows. Linear.
+QList<QStringList> fromTabSeparated(const QString& text);
+
+} // namespace platform
