@@ -87,12 +87,22 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
         header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
     // Columns are widened by dragging a heading's edge and fitted to their texts by a double click
-    // on it; the last one takes the room that is left, so that the columns fill the grid.
+    // on it; see fitColumns() for the rest.
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    horizontalHeader()->setMinimumSectionSize(24);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setMinimumSectionSize(kMinColWidth);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int size) {
+                if (fitting)
+                    return;
+                if (std::size_t(section) >= chosenWidths.size())
+                    chosenWidths.resize(std::size_t(section) + 1, 0);
+                chosenWidths[std::size_t(section)] = size;
+                fitColumns();
+            });
     setCornerButtonEnabled(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // By the pixel: a column that just fits calls for no scroll bar, as one cut short does.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setShowGrid(true);
     setWordWrap(false);
@@ -111,16 +121,17 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
     setDefaultColWidth(64);
     setDefaultRowHeight(24);
 
-    cutAction = makeAction(QCoreApplication::translate("platform", "Cu&t"), QKeySequence::Cut,
-                           &StringGrid::cut);
-    copyAction = makeAction(QCoreApplication::translate("platform", "&Copy"), QKeySequence::Copy,
-                            &StringGrid::copy);
-    pasteAction = makeAction(QCoreApplication::translate("platform", "&Paste"), QKeySequence::Paste,
-                             &StringGrid::paste);
-    deleteAction = makeAction(QCoreApplication::translate("platform", "&Delete"),
+    cutAction = makeAction("cut", QCoreApplication::translate("platform", "Cu&t"),
+                           QKeySequence::Cut, &StringGrid::cut);
+    copyAction = makeAction("copy", QCoreApplication::translate("platform", "&Copy"),
+                            QKeySequence::Copy, &StringGrid::copy);
+    pasteAction = makeAction("paste", QCoreApplication::translate("platform", "&Paste"),
+                             QKeySequence::Paste, &StringGrid::paste);
+    deleteAction = makeAction("delete", QCoreApplication::translate("platform", "&Delete"),
                               QKeySequence::Delete, &StringGrid::deleteSelection);
-    selectAllAction = makeAction(QCoreApplication::translate("platform", "Select &All"),
-                                 QKeySequence::SelectAll, &StringGrid::selectEntries);
+    selectAllAction =
+        makeAction("selectAll", QCoreApplication::translate("platform", "Select &All"),
+                   QKeySequence::SelectAll, &StringGrid::selectEntries);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &StringGrid::updateActions);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -154,6 +165,8 @@ int StringGrid::ColCount() const {
 
 void StringGrid::setColCount(int columns) {
     cells->setGridColCount(columns);
+    chosenWidths.clear(); // new columns: none sized by the user yet
+    fitColumns();
 }
 
 int StringGrid::fixedRows() const {
@@ -180,7 +193,9 @@ int StringGrid::defaultColWidth() const {
 
 void StringGrid::setDefaultColWidth(int width) {
     horizontalHeader()->setDefaultSectionSize(width);
+    chosenWidths.clear(); // the new default is nobody's choice
     showFixedCells();
+    fitColumns();
 }
 
 int StringGrid::defaultRowHeight() const {
@@ -190,6 +205,39 @@ int StringGrid::defaultRowHeight() const {
 void StringGrid::setDefaultRowHeight(int height) {
     verticalHeader()->setDefaultSectionSize(height);
     showFixedCells();
+}
+
+void StringGrid::updateGeometries() {
+    QTableView::updateGeometries();
+    fitColumns();
+}
+
+void StringGrid::fitColumns() {
+    QHeaderView* header = horizontalHeader();
+    const int count = header->count();
+    if (fitting || count == 0)
+        return;
+    chosenWidths.resize(std::size_t(count), 0);
+    const int room = viewport()->width();
+    int chosen = 0;
+    int unchosen = 0;
+    for (const int width : chosenWidths)
+        width > 0 ? chosen += width : ++unchosen;
+    // The columns nobody sized share what the others leave, between their least and the default.
+    const int share =
+        unchosen > 0 ? std::clamp((room - chosen) / unchosen, kMinColWidth, defaultColWidth()) : 0;
+    std::vector<int> widths(static_cast<std::size_t>(count));
+    int total = 0;
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        total += widths[i] = chosenWidths[i] > 0 ? chosenWidths[i] : share;
+    // The last column takes the room that is left, so that the columns fill the grid.
+    if (total < room)
+        widths.back() += room - total;
+    fitting = true;
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        if (header->sectionSize(int(i)) != widths[i])
+            header->resizeSection(int(i), widths[i]);
+    fitting = false;
 }
 
 void StringGrid::showFixedCells() {
@@ -370,9 +418,10 @@ void StringGrid::selectEntries() {
                              QItemSelectionModel::ClearAndSelect);
 }
 
-QAction* StringGrid::makeAction(const QString& text, const QKeySequence& keys,
+QAction* StringGrid::makeAction(const char* name, const QString& text, const QKeySequence& keys,
                                 void (StringGrid::*slot)()) {
     auto* action = new QAction(text, this);
+    action->setObjectName(QLatin1StringView(name));
     action->setShortcut(keys);
     // Inside an open cell editor the keys stay the editor's.
     action->setShortcutContext(Qt::WidgetShortcut);

@@ -9,6 +9,7 @@
 #include <QTableView>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -93,6 +94,8 @@ public:
     /// cell moves to the row, the focus does not.
     void showRow(int row, bool select = false);
 
+    /// The narrowest a column gets when the grid is narrowed.
+    static constexpr int kMinColWidth = 40;
     /// The most rows a paste may grow the grid to.
     static constexpr int kMaxRows = 1'000'000;
 
@@ -118,10 +121,18 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void updateGeometries() override;
 
 private:
     void showFixedCells();
-    QAction* makeAction(const QString& text, const QKeySequence& keys, void (StringGrid::*slot)());
+    /// Gives the columns their widths: a column the user sized keeps its width; the others share
+    /// the room left, from kMinColWidth up to the default width (a horizontal scroll bar shows
+    /// only when they cannot get their least); the last column takes what room remains.
+    void fitColumns();
+    /// An action of the grid's keys and context menu, named `name`, that runs `slot` with an open
+    /// editor committed first, and shows what `slot` throws in the error dialog.
+    QAction* makeAction(const char* name, const QString& text, const QKeySequence& keys,
+                        void (StringGrid::*slot)());
     void updateActions();
     void openMenu(const QPoint& globalPos);
     /// The smallest rectangle of cells that holds the selection, or the current cell; empty when
@@ -138,6 +149,8 @@ private:
     QAction* selectAllAction;
     QList<QAction*> leadingActions;
     QMenu* menu = nullptr;
+    std::vector<int> chosenWidths; ///< per column: the width the user gave it, or 0
+    bool fitting = false;
 };
 
 } // namespace platform

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // tst_windowmodel.cpp - the whole window against its model, under seeded random sequences of
-// user actions: typing into edits and cells (the fixed ones included), and every command.
+// user actions: typing into edits and cells (the fixed ones included), every command by its button
+// or by Enter, the clipboard (copy, cut, paste, delete, select all), resizing the window, undo
+// and redo.
 //
 //   tst_windowmodel [--sequences N] [--steps N] [--seed S]
 //
@@ -20,10 +22,15 @@
 #include "platform/stringgridmodel.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 
 #include <cstdio>
 #include <cstring>
@@ -37,12 +44,14 @@ struct Button {
     Command command;
     const char* name;
     const char* caption;
+    std::array<int, 5> edits; ///< the fields where Enter runs the command; 0 for none
 };
-const Button kButtons[] = {{Command::Add, "Button1", "добавить"},
-                           {Command::Remove, "Button2", "удалить"},
-                           {Command::Search, "Button3", "поиск"},
-                           {Command::Clear, "Button4", "очистить список"},
-                           {Command::Accept, "Button6", "принять результаты редактирования"}};
+const Button kButtons[] = {{Command::Add, "Button1", "добавить", {1, 2, 3, 4, 6}},
+                           {Command::Remove, "Button2", "удалить", {7, 8, 9, 10, 0}},
+                           {Command::Search, "Button3", "поиск", {5, 0, 0, 0, 0}},
+                           {Command::Clear, "Button4", "очистить список", {}},
+                           {Command::Accept, "Button6", "принять результаты редактирования", {}}};
+constexpr QSize kStoredSize(787, 283);
 
 /// Draws what the user types: mostly what a field takes, so that commands get through, and
 /// otherwise any input of the classes that every field is tried with.
@@ -68,6 +77,13 @@ public:
         for (std::size_t length = pick(3) ? pick(3) : pick(13); length > 0; --length)
             result += letters[qsizetype(pick(std::size_t(letters.size())))];
         return result;
+    }
+    /// A cell of a pasted text: what a field takes or refuses, or one with the signs that need
+    /// quoting.
+    QString cell() {
+        static const QStringList quoted = {"a\tb", "x\ny", "\"q\"", "\"", "r\r\nn", "", "\t"};
+        return pick(6) == 0 ? quoted[qsizetype(pick(std::size_t(quoted.size())))]
+                            : (pick(2) ? forText() : forNumber());
     }
     std::size_t pick(std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
@@ -98,13 +114,35 @@ QString entryText(const ReferenceEntry& e) {
 /// One user action, drawn from a seed but kept as data, so that a sequence can be replayed and
 /// shortened.
 struct Step {
-    enum Kind { SetEdit, EditCell, Click } kind;
+    enum Kind {
+        SetEdit,
+        EditCell,
+        Click,
+        Copy,
+        Cut,
+        Delete,
+        SelectAllCopy,
+        Paste,
+        Resize,
+        Undo,
+        Redo
+    } kind;
     int target = 0;          ///< the edit's number, or the button's index in kButtons
     int col = 0;             ///< a cell's column
     std::size_t rowDraw = 0; ///< a cell's row, modulo the rows that the grid has then
     QString text;
     bool leaveOpen = false; ///< the cell's editor stays open for the next command to close
+    int enterIn = 0;        ///< Enter in this edit runs the command instead of its button
+    int width = 1;          ///< a rectangle's columns, cut to those the grid has
+    std::size_t heightDraw = 0;
+    WindowModel::Block block; ///< a paste's rows, empty to paste what the clipboard holds
+    bool quoteAll = false, crlf = false, finalBreak = true;
+    QSize size; ///< a resize's window size, 0 wide for the narrowest
 };
+
+const char* const kKindNames[] = {
+    "type",  "cell",   "click", "copy", "cut", "delete", "select all and copy",
+    "paste", "resize", "undo",  "redo"};
 
 std::vector<Step> generate(std::uint64_t seed, int count) {
     std::mt19937_64 random(seed);
@@ -112,23 +150,66 @@ std::vector<Step> generate(std::uint64_t seed, int count) {
     std::vector<Step> steps;
     for (int i = 0; i < count; ++i) {
         Step step;
-        const std::size_t kind = inputs.pick(10);
-        if (kind < 4) {
+        const std::size_t kind = inputs.pick(100);
+        step.col = int(inputs.pick(4)) + 1;
+        step.rowDraw = inputs.pick(1000);
+        if (kind < 25) {
             step.kind = Step::SetEdit;
             step.target = int(inputs.pick(10)) + 1;
             const bool isText =
                 step.target == 1 || step.target == 2 || step.target == 7 || step.target == 8;
             step.text = isText ? inputs.forText() : inputs.forNumber();
-        } else if (kind < 6) {
+        } else if (kind < 40) {
             // Any cell: mostly those that hold entries, sometimes the heading row or column.
             step.kind = Step::EditCell;
             step.col = int(inputs.pick(5));
-            step.rowDraw = inputs.pick(1000);
             step.text = step.col >= 3 ? inputs.forNumber() : inputs.forText();
             step.leaveOpen = inputs.pick(2) == 0;
-        } else {
+        } else if (kind < 63) {
             step.kind = Step::Click;
             step.target = int(inputs.pick(std::size(kButtons)));
+            const auto& edits = kButtons[step.target].edits;
+            if (edits[0] != 0 && inputs.pick(3) == 0)
+                step.enterIn = edits[inputs.pick(std::size_t(std::count_if(
+                    edits.begin(), edits.end(), [](int edit) { return edit != 0; })))];
+        } else if (kind < 71) {
+            step.kind = kind < 66 ? Step::Copy : kind < 68 ? Step::Cut : Step::Delete;
+            step.width = int(inputs.pick(std::size_t(5 - step.col))) + 1;
+            step.heightDraw = inputs.pick(4) ? inputs.pick(2) : inputs.pick(1000);
+        } else if (kind < 74) {
+            step.kind = Step::SelectAllCopy;
+        } else if (kind < 83) {
+            step.kind = Step::Paste;
+            if (inputs.pick(2000) == 0) {
+                // More rows than the table may have.
+                step.block = WindowModel::Block(999'999, QStringList{QStringLiteral("x")});
+            } else if (inputs.pick(3)) {
+                const std::size_t rows = inputs.pick(8)   ? inputs.pick(3) + 1
+                                         : inputs.pick(4) ? inputs.pick(30) + 1
+                                                          : inputs.pick(300) + 1;
+                // Mostly as wide as the columns from the target on, sometimes wider, sometimes
+                // ragged.
+                const int fit = 5 - step.col;
+                for (std::size_t r = 0; r < rows; ++r) {
+                    const int width = inputs.pick(10) == 0 ? int(inputs.pick(6)) + 1
+                                      : inputs.pick(5)     ? fit
+                                                           : int(inputs.pick(std::size_t(fit))) + 1;
+                    QStringList row;
+                    for (int c = 0; c < width; ++c)
+                        row << inputs.cell();
+                    step.block << row;
+                }
+                step.quoteAll = inputs.pick(5) == 0;
+                step.crlf = inputs.pick(3) == 0;
+                step.finalBreak = inputs.pick(3) != 0;
+            }
+        } else if (kind < 86) {
+            step.kind = Step::Resize;
+            const QSize sizes[] = {kStoredSize, QSize(1200, 700), QSize(0, 283),
+                                   QSize(int(inputs.pick(900)) + 500, int(inputs.pick(600)) + 283)};
+            step.size = sizes[inputs.pick(4)];
+        } else {
+            step.kind = kind < 94 ? Step::Undo : Step::Redo;
         }
         steps.push_back(step);
     }
@@ -147,9 +228,13 @@ public:
                 if (dismissed)
                     dismissed(); // the user reads the message and closes it
             });
+        QGuiApplication::clipboard()->clear();
         form = std::make_unique<TForm1>();
         form->show();
         grid = control<platform::StringGrid>("StringGrid1");
+        const auto children = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* child : children)
+            stored.emplace_back(child, child->geometry());
     }
     ~Replay() {
         platform::setErrorReporter({});
@@ -172,7 +257,14 @@ public:
     /// Applies `step` to both, and describes it in `log`; the first difference, or empty.
     QString apply(const Step& step, QStringList& log) {
         messages.clear();
-        clicked = false;
+        acted = false;
+        searched = false;
+        checkView =
+            step.kind != Step::SetEdit && step.kind != Step::EditCell && step.kind != Step::Resize;
+        checkClipboard = false;
+        selectedAll = false;
+        focusBefore = form->focusWidget();
+        selectionBefore = grid->selectionModel()->selection();
         switch (step.kind) {
         case Step::SetEdit: {
             control<QLineEdit>(QStringLiteral("Edit%1").arg(step.target))->setText(step.text);
@@ -185,13 +277,78 @@ public:
             break;
         case Step::Click: {
             const Button& button = kButtons[step.target];
-            log << QStringLiteral("click %1 (%2)")
-                       .arg(QString::fromUtf8(button.caption), button.name);
-            clicked = true;
-            control<QPushButton>(QLatin1String(button.name))->click();
+            acted = true;
+            searched = button.command == Command::Search;
+            if (step.enterIn > 0) {
+                log << QStringLiteral("Enter in Edit%1").arg(step.enterIn);
+                QTest::keyClick(control<QLineEdit>(QStringLiteral("Edit%1").arg(step.enterIn)),
+                                Qt::Key_Return);
+            } else {
+                log << QStringLiteral("click %1 (%2)")
+                           .arg(QString::fromUtf8(button.caption), button.name);
+                control<QPushButton>(QLatin1String(button.name))->click();
+            }
             model.run(button.command);
             break;
         }
+        case Step::Copy:
+        case Step::Cut:
+        case Step::Delete: {
+            const QRect cells = rectangle(step);
+            log << QStringLiteral("%1 cells (%2, %3) to (%4, %5)")
+                       .arg(QLatin1String(kKindNames[step.kind]))
+                       .arg(cells.left())
+                       .arg(cells.top())
+                       .arg(cells.right())
+                       .arg(cells.bottom());
+            select(cells);
+            trigger(step.kind == Step::Copy ? "copy" : step.kind == Step::Cut ? "cut" : "delete");
+            step.kind == Step::Copy  ? model.copy(cells)
+            : step.kind == Step::Cut ? model.cut(cells)
+                                     : model.erase(cells);
+            checkClipboard = step.kind != Step::Delete;
+            break;
+        }
+        case Step::SelectAllCopy:
+            log << QStringLiteral("select all and copy");
+            trigger("selectAll");
+            if (model.selectAllAndCopy()) {
+                selectedAll = true;
+                trigger("copy");
+                checkClipboard = true;
+            }
+            break;
+        case Step::Paste: {
+            const int row = 1 + int(step.rowDraw % std::size_t(grid->RowCount() - 1));
+            if (!step.block.isEmpty()) {
+                const QString text = WindowModel::tabSeparated(step.block, step.quoteAll, step.crlf,
+                                                               step.finalBreak);
+                QGuiApplication::clipboard()->setText(text);
+                model.setClipboard(step.block);
+                log << QStringLiteral("the clipboard holds %1").arg(shown(text));
+            }
+            log << QStringLiteral("paste at (%1, %2)").arg(step.col).arg(row);
+            select(QRect(step.col, row, 1, 1));
+            acted = true;
+            trigger("paste");
+            model.paste(step.col, row);
+            break;
+        }
+        case Step::Resize: {
+            const QSize size(step.size.width() > 0 ? step.size.width() : form->minimumWidth(),
+                             step.size.height());
+            log << QStringLiteral("resize the window to %1 x %2")
+                       .arg(size.width())
+                       .arg(size.height());
+            form->resize(size);
+            break;
+        }
+        case Step::Undo:
+        case Step::Redo:
+            log << QLatin1String(kKindNames[step.kind]);
+            trigger(step.kind == Step::Undo ? "undo" : "redo");
+            step.kind == Step::Undo ? model.undo() : model.redo();
+            break;
         }
         return compare();
     }
@@ -205,7 +362,7 @@ private:
                    .arg(row)
                    .arg(shown(step.text),
                         step.leaveOpen ? QStringLiteral(", editor left open") : QString());
-        const bool taken = model.editCell(col, row, step.text);
+        const bool taken = model.editCell(col, row, step.text, step.leaveOpen);
         const QModelIndex cell = grid->cellIndex(col, row);
         if (!cell.isValid()) {
             // A fixed cell is no item: neither the view nor the model's headers take a text.
@@ -228,6 +385,31 @@ private:
         editor->setText(step.text);
         if (!step.leaveOpen)
             grid->finishEditing();
+    }
+
+    /// The rectangle of cells that a step draws, within the grid's cells as they are now.
+    QRect rectangle(const Step& step) const {
+        const int rows = grid->RowCount() - 1; // below the heading row
+        const int top = 1 + int(step.rowDraw % std::size_t(rows));
+        const int height = 1 + int(step.heightDraw % std::size_t(rows - top + 1));
+        return QRect(step.col, top, std::min(step.width, 5 - step.col), height);
+    }
+
+    /// Selects `cells` as the user does: the top-left one current, then the rectangle.
+    void select(const QRect& cells) {
+        model.moveTo(cells.left(), cells.top());
+        const QModelIndex first = grid->cellIndex(cells.left(), cells.top());
+        grid->setCurrentIndex(first);
+        grid->selectionModel()->select(
+            QItemSelection(first, grid->cellIndex(cells.right(), cells.bottom())),
+            QItemSelectionModel::ClearAndSelect);
+    }
+
+    void trigger(const char* name) const {
+        const auto actions = form->findChildren<QAction*>(QLatin1String(name));
+        if (actions.size() != 1)
+            qFatal("the window has %d actions named %s", int(actions.size()), name);
+        actions[0]->trigger();
     }
 
     /// What the grid shows at (col, row), an open editor's text included.
@@ -281,12 +463,110 @@ private:
                                    model.edit(n));
                 !d.isEmpty())
                 return d;
+        if (checkClipboard)
+            if (QString d = differ("the clipboard", QGuiApplication::clipboard()->text(),
+                                   model.clipboardText());
+                !d.isEmpty())
+                return d;
+        if (QString d = compareLayout(); !d.isEmpty())
+            return d;
+        if (QString d = compareView(); !d.isEmpty())
+            return d;
         return compareRefusal();
+    }
+
+    /// The grid follows the window's right and bottom edges, nothing else moves, nothing scrolls
+    /// sideways while there is room, and the result phrase keeps within its row.
+    QString compareLayout() const {
+        const QSize size = form->size();
+        if (size.width() < form->minimumWidth() || size.height() < form->minimumHeight())
+            return QStringLiteral("the window is smaller than its minimum");
+        for (const auto& [child, rect] : stored) {
+            const QString name = child->objectName();
+            if (name == "Label6" || name == "Label7" || name == "Label8")
+                continue;
+            const QRect want = child != grid
+                                   ? rect
+                                   : QRect(rect.topLeft(), QSize(size.width() - rect.x() - 18,
+                                                                 size.height() - rect.y() - 18));
+            if (child->geometry() != want)
+                return QStringLiteral("%1 stands at %2 but should at %3")
+                    .arg(name, rectText(child->geometry()), rectText(want));
+        }
+        const int overflow =
+            std::max(grid->horizontalHeader()->length() - grid->viewport()->width(), 0);
+        if (grid->horizontalScrollBar()->maximum() != overflow ||
+            (size.width() >= kStoredSize.width() && overflow > 0))
+            return QStringLiteral("the grid scrolls sideways by %1 pixels in a window %2 wide")
+                .arg(grid->horizontalScrollBar()->maximum())
+                .arg(size.width());
+        int after = 0;
+        for (int n = 0; n < 3; ++n) {
+            const auto* label = control<QLabel>(QStringLiteral("Label%1").arg(6 + n));
+            const QRect rect = label->geometry();
+            if (rect.x() < stored[labelIndex(n)].second.x() || rect.x() < after ||
+                rect.right() >= grid->x())
+                return QStringLiteral("%1 stands at %2, out of its row or over another")
+                    .arg(label->objectName(), rectText(rect));
+            after = rect.right() + 1;
+        }
+        return {};
+    }
+
+    /// The row that changed is in view, a found entry is selected, and select all selects the
+    /// entries.
+    QString compareView() const {
+        if (!checkView || model.refusal())
+            return {};
+        if (const auto row = model.shownRow(); row && *row > 0 && *row < grid->RowCount()) {
+            const QRect cell = grid->visualRect(grid->cellIndex(1, *row));
+            if (!grid->viewport()->rect().intersects(cell))
+                return QStringLiteral("row %1 should be in view").arg(*row);
+        }
+        QModelIndexList want;
+        if (const auto row = model.foundRow()) {
+            for (int col = 1; col <= 4; ++col)
+                want << grid->cellIndex(col, *row);
+        } else if (selectedAll) {
+            for (int row = 1; row < grid->RowCount() - 1; ++row)
+                for (int col = 1; col <= 4; ++col)
+                    want << grid->cellIndex(col, row);
+        } else if (searched) {
+            // A search that finds nothing leaves the selection.
+            want = selectionBefore.indexes();
+        } else {
+            return {};
+        }
+        QModelIndexList got = grid->selectionModel()->selectedIndexes();
+        std::sort(got.begin(), got.end());
+        std::sort(want.begin(), want.end());
+        if (got != want)
+            return QStringLiteral("%1 cells are selected where %2 should be")
+                .arg(got.size())
+                .arg(want.size());
+        if (model.foundRow() && form->focusWidget() != focusBefore)
+            return QStringLiteral("the search moved the focus");
+        return {};
+    }
+
+    std::size_t labelIndex(int n) const {
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            if (stored[i].first->objectName() == QStringLiteral("Label%1").arg(6 + n))
+                return i;
+        qFatal("no stored Label%d", 6 + n);
+    }
+
+    static QString rectText(const QRect& r) {
+        return QStringLiteral("(%1, %2, %3 x %4)")
+            .arg(r.x())
+            .arg(r.y())
+            .arg(r.width())
+            .arg(r.height());
     }
 
     QString compareRefusal() const {
         const auto& refusal = model.refusal();
-        if (!refusal || !clicked)
+        if (!refusal || !acted)
             return messages.isEmpty()
                        ? QString()
                        : QStringLiteral("unexpected message %1").arg(shown(messages.join('|')));
@@ -295,6 +575,8 @@ private:
                 .arg(messages.size())
                 .arg(refusal->name);
         const QString& message = messages[0];
+        if (refusal->edit < 0)
+            return differ("the message", message, refusal->message);
         if (!message.startsWith(refusal->name + QStringLiteral(": ")) ||
             !message.contains(refusal->quote))
             return QStringLiteral("the message %1 should name %2 and quote %3")
@@ -318,7 +600,14 @@ private:
     std::unique_ptr<TForm1> form;
     platform::StringGrid* grid = nullptr;
     QStringList messages;
-    bool clicked = false;
+    std::vector<std::pair<QWidget*, QRect>> stored; ///< the controls as the window opened
+    bool acted = false;                             ///< a command ran, and may have refused
+    bool checkClipboard = false;                    ///< the step wrote the clipboard
+    bool selectedAll = false;
+    bool searched = false;
+    bool checkView = false; ///< the step may scroll or select
+    QWidget* focusBefore = nullptr;
+    QItemSelection selectionBefore;
     bool refusedFixed = false;
 };
 

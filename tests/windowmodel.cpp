@@ -8,8 +8,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -25,7 +27,7 @@ bool isControl(QChar c) {
 } // namespace
 
 WindowModel::WindowModel()
-    : cells({{"", "firma", "marka", "objom", "zena"}, kBlankRow}),
+    : state{{}, {{"", "firma", "marka", "objom", "zena"}, kBlankRow}},
       results({"результат", " поиска", "по цене"}),
       edits({"seagate", "barracuda", "80", "4000", "700", "1", "seagate", "barracuda", "80",
              "4000"}) {}
@@ -51,43 +53,208 @@ void WindowModel::setEdit(int edit, const QString& text) {
     edits[std::size_t(edit - 1)] = text;
 }
 
-bool WindowModel::editCell(int col, int row, const QString& text) {
-    if (col == 0 || row == 0 || col >= 5 || row >= cells.size())
+bool WindowModel::editCell(int col, int row, const QString& text, bool open) {
+    if (col == 0 || row == 0 || col >= 5 || row >= state.cells.size())
         return false;
-    cells[row][col] = text;
+    moveTo(col, row);
+    if (!openEditor)
+        openEditor = OpenEditor{col, row, state.cells[row][col]};
+    state.cells[row][col] = text;
+    if (!open)
+        commitOpenEditor();
     return true;
 }
 
-void WindowModel::run(Command command) {
+void WindowModel::moveTo(int col, int row) {
+    if (openEditor && (openEditor->col != col || openEditor->row != row))
+        commitOpenEditor();
+}
+
+void WindowModel::commitOpenEditor() {
+    if (!openEditor)
+        return;
+    const OpenEditor editor = *std::exchange(openEditor, std::nullopt);
+    if (state.cells[editor.row][editor.col] == editor.before)
+        return; // a cell left as it was is no step
+    State before = state;
+    before.cells[editor.row][editor.col] = editor.before;
+    record(before, editor.row);
+}
+
+void WindowModel::forget() {
     refused.reset();
+    rowShown.reset();
+    rowFound.reset();
+}
+
+void WindowModel::begin() {
+    forget();
+    commitOpenEditor();
+}
+
+void WindowModel::record(const State& before, int row) {
+    done.push_back({before, state, row});
+    undone.clear();
+    rowShown = row;
+}
+
+void WindowModel::undo() {
+    // With nothing to undo the action is disabled, and an open editor stays open.
+    forget();
+    if (done.empty())
+        return;
+    begin();
+    undone.push_back(std::move(done.back()));
+    done.pop_back();
+    state = undone.back().before;
+    rowShown = undone.back().row;
+}
+
+void WindowModel::redo() {
+    forget();
+    if (undone.empty())
+        return;
+    begin(); // an open editor's text is a new step, which leaves nothing to redo
+    if (undone.empty())
+        return;
+    done.push_back(std::move(undone.back()));
+    undone.pop_back();
+    state = done.back().after;
+    rowShown = done.back().row;
+}
+
+QString WindowModel::tabSeparated(const Block& rows, bool quoteAll, bool crlf, bool finalBreak) {
+    QStringList lines;
+    for (const QStringList& row : rows) {
+        QStringList fields;
+        for (const QString& cell : row) {
+            const bool special = cell.contains(u'\t') || cell.contains(u'\n') ||
+                                 cell.contains(u'\r') || cell.contains(u'"');
+            fields << (special || quoteAll ? u'"' + QString(cell).replace("\"", "\"\"") + u'"'
+                                           : cell);
+        }
+        lines << fields.join(u'\t');
+    }
+    const QString end = crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    // An empty last line needs its line end, or it is no line at all.
+    const bool needsBreak = !lines.isEmpty() && lines.last().isEmpty();
+    return lines.join(end) + (lines.isEmpty() || (!finalBreak && !needsBreak) ? QString() : end);
+}
+
+QString WindowModel::clipboardText() const {
+    return tabSeparated(clipboard);
+}
+
+void WindowModel::copy(const QRect& cells) {
+    begin();
+    clipboard.clear();
+    for (int row = cells.top(); row <= cells.bottom(); ++row)
+        clipboard << state.cells[row].mid(cells.left(), cells.width());
+}
+
+void WindowModel::cut(const QRect& cells) {
+    copy(cells);
+    erase(cells);
+}
+
+void WindowModel::erase(const QRect& cells) {
+    begin();
+    write(cells, Block(cells.height(), QStringList(cells.width(), QString())));
+}
+
+void WindowModel::write(const QRect& cells, const Block& texts) {
+    const State before = state;
+    for (int r = 0; r < cells.height(); ++r)
+        for (int c = 0; c < cells.width(); ++c)
+            state.cells[cells.top() + r][cells.left() + c] = texts[r][c];
+    record(before, cells.top());
+}
+
+bool WindowModel::selectAllAndCopy() {
+    forget();
+    const int lastEntryRow = int(state.cells.size()) - 2;
+    if (lastEntryRow < 1)
+        return false; // nothing to select: the action is disabled
+    begin();
+    copy(QRect(QPoint(1, 1), QPoint(4, lastEntryRow)));
+    return true;
+}
+
+void WindowModel::paste(int col, int row) {
+    const Block& rows = clipboard;
+    forget();
+    if (rows.isEmpty())
+        return; // nothing to paste: the action is disabled
+    begin();
+    qsizetype width = 0;
+    for (const QStringList& line : rows)
+        width = std::max(width, line.size());
+    const auto refuse = [this](const QString& message) {
+        refused = Refusal{{}, {}, -1, 0, 0, message};
+    };
+    if (width > 5 - col)
+        return refuse(QStringLiteral("The clipboard holds %1 columns, but only %2 fit from column "
+                                     "%3 to the last.")
+                          .arg(width)
+                          .arg(5 - col)
+                          .arg(col));
+    const qsizetype lastRow = row + rows.size() - 1;
+    const qsizetype rowCount = std::max<qsizetype>(
+        state.cells.size(), lastRow >= state.cells.size() - 1 ? lastRow + 2 : 0);
+    if (rowCount > 1000000)
+        return refuse(QStringLiteral("The clipboard holds %1 lines; pasted from row %2 they would "
+                                     "make %3 rows, and the table holds at most 1000000.")
+                          .arg(rows.size())
+                          .arg(row)
+                          .arg(rowCount));
+    const State before = state;
+    while (state.cells.size() < rowCount)
+        state.cells.append(kBlankRow);
+    Block texts = rows;
+    for (QStringList& line : texts)
+        while (line.size() < width)
+            line << QString();
+    for (qsizetype r = 0; r < texts.size(); ++r)
+        for (qsizetype c = 0; c < width; ++c)
+            state.cells[row + r][col + c] = texts[r][c];
+    record(before, row);
+}
+
+void WindowModel::run(Command command) {
+    begin();
+    const State before = state;
+    int row = 1;
     switch (command) {
     case Command::Add:
-        add();
+        row = add();
         break;
     case Command::Remove:
-        remove();
+        row = remove();
         break;
     case Command::Search:
         search();
-        break;
+        return;
     case Command::Clear:
-        entries.clear();
-        cells.resize(2);
+        state.entries.clear();
+        state.cells.resize(2);
         showList();
         break;
     case Command::Accept:
         accept();
         break;
     }
+    // A command that changes neither the list nor the table is no step.
+    if (!(state == before))
+        record(before, row);
 }
 
 WindowModel::Source WindowModel::editSource(int edit) const {
     return {edits[std::size_t(edit - 1)],
-            Refusal{QString::fromUtf8(kCaptions[edit - 1]), {}, edit}};
+            Refusal{QString::fromUtf8(kCaptions[edit - 1]), {}, edit, 0, 0, {}}};
 }
 
 WindowModel::Source WindowModel::cellSource(int col, int row) const {
-    return {cells[row][col], Refusal{cellName(col, row), {}, 0, col, row}};
+    return {state.cells[row][col], Refusal{cellName(col, row), {}, 0, col, row, {}}};
 }
 
 bool WindowModel::readText(char (&field)[kTextFieldSize], const Source& source) {
@@ -128,59 +295,68 @@ bool WindowModel::readEntry(vint& entry, const std::array<Source, 4>& sources) {
            readNumber(entry.objom, sources[2]) && readNumber(entry.zena, sources[3]);
 }
 
-void WindowModel::add() {
+int WindowModel::add() {
     vint entry{};
     std::int32_t position = 0;
     if (!readEntry(entry, {editSource(1), editSource(2), editSource(3), editSource(4)}) ||
         !readNumber(position, editSource(6)))
-        return;
-    entries.insert(entry, position);
-    cells.append(kBlankRow);
+        return 0;
+    const std::int32_t count = std::int32_t(state.entries.entries().size());
+    state.entries.insert(entry, position);
+    // The table returns to one row per entry and one blank row.
+    state.cells.resize(count + 3);
     showList();
+    return (position < 0 || position > count ? count : position) + 1;
 }
 
-void WindowModel::remove() {
+int WindowModel::remove() {
     vint entry{};
     if (!readEntry(entry, {editSource(7), editSource(8), editSource(9), editSource(10)}) ||
-        entries.entries().empty())
-        return;
-    if (entries.remove(entry))
-        cells.removeLast();
+        state.entries.entries().empty())
+        return 0;
+    const std::int32_t at = state.entries.indexOf(entry);
+    const bool removed = state.entries.remove(entry);
+    state.cells.resize(qsizetype(state.entries.entries().size()) + 2);
     showList();
+    return removed ? at + 1 : 0;
 }
 
 void WindowModel::search() {
     std::int32_t price = 0;
     if (!readNumber(price, editSource(5)))
         return;
-    const ReferenceEntry found = entries.findByPrice(price);
-    if (!entries.entries().empty() && found.zena == price)
+    const ReferenceEntry found = state.entries.findByPrice(price);
+    if (!state.entries.entries().empty() && found.zena == price) {
         results = {decode(found.firma), decode(found.marka), QString::number(found.objom)};
-    else
+        const auto& all = state.entries.entries();
+        rowFound = int(std::find(all.begin(), all.end(), found) - all.begin()) + 1;
+        rowShown = rowFound;
+    } else {
         results = {"net", "takogo", "vinta"};
+    }
 }
 
 void WindowModel::accept() {
     ReferenceList rebuilt;
-    for (int row = 1; row < cells.size() - 1; ++row) {
+    for (int row = 1; row < state.cells.size() - 1; ++row) {
         vint entry{};
         if (!readEntry(entry, {cellSource(1, row), cellSource(2, row), cellSource(3, row),
                                cellSource(4, row)}))
             return;
         rebuilt.insert(entry, row - 1);
     }
-    entries = rebuilt;
+    state.entries = rebuilt;
     showList();
 }
 
 void WindowModel::showList() {
-    for (int row = 1; row < cells.size(); ++row)
-        cells[row] = kBlankRow;
+    for (int row = 1; row < state.cells.size(); ++row)
+        state.cells[row] = kBlankRow;
     int row = 1;
-    for (const ReferenceEntry& e : entries.entries()) {
-        if (row >= cells.size())
+    for (const ReferenceEntry& e : state.entries.entries()) {
+        if (row >= state.cells.size())
             break;
-        cells[row++] = {"", decode(e.firma), decode(e.marka), QString::number(e.objom),
-                        QString::number(e.zena)};
+        state.cells[row++] = {"", decode(e.firma), decode(e.marka), QString::number(e.objom),
+                              QString::number(e.zena)};
     }
 }

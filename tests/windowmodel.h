@@ -8,43 +8,72 @@
 #include "fuzz/referencelist.h"
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 /// The window as a plain value: the list, every grid cell, the result labels as a screen reader
-/// reads them, the ten edits, and what the last command refused.
+/// reads them, the ten edits, the clipboard, the history of steps, and what the last action
+/// refused.
 class WindowModel {
 public:
     enum class Command { Add, Remove, Search, Clear, Accept };
+    using Block = QList<QStringList>;
 
-    /// An input that a command refused: its name as the message gives it, the text quoted in the
+    /// An input that an action refused: its name as the message gives it, the text quoted in the
     /// message (empty where the message quotes nothing), and where the user is taken back to.
+    /// A refused paste gives the whole message instead, and leads nowhere.
     struct Refusal {
         QString name;
         QString quote;
         int edit = 0; ///< 1 to 10 for an edit, 0 for a grid cell
         int col = 0;
         int row = 0;
+        QString message;
     };
 
     WindowModel();
 
     /// Edit 1 to 10 now holds `text`.
     void setEdit(int edit, const QString& text);
-    /// A cell typed into (its editor may still be open: the grid then shows the editor's text). A
-    /// fixed cell refuses: false, and nothing changes.
-    bool editCell(int col, int row, const QString& text);
+    /// A cell typed into; with `open`, its editor stays open (the grid shows the editor's text)
+    /// until the next action commits it. A fixed cell refuses: false, and nothing changes.
+    bool editCell(int col, int row, const QString& text, bool open);
     void run(Command command);
 
+    /// Clipboard actions over a rectangle of grid cells (columns and rows as the grid counts).
+    void copy(const QRect& cells);
+    void cut(const QRect& cells);
+    void erase(const QRect& cells);
+    /// Select all, then copy; false when there is no entry row to select.
+    bool selectAllAndCopy();
+    /// Pastes the rows of the clipboard's text at (col, row).
+    void paste(int col, int row);
+    /// Puts a text on the clipboard, as another program does.
+    void setClipboard(const Block& rows) { clipboard = rows; }
+    void undo();
+    void redo();
+    /// Cell (col, row) becomes current: an editor open in another cell is committed.
+    void moveTo(int col, int row);
+    /// What the actions do first: an open editor's text is committed, a step when it changed.
+    void commitOpenEditor();
+
     /// What the grid shows, an open editor's text included.
-    const QList<QStringList>& grid() const { return cells; }
-    const ReferenceList& list() const { return entries; }
+    const QList<QStringList>& grid() const { return state.cells; }
+    const ReferenceList& list() const { return state.entries; }
     const QStringList& labels() const { return results; }
     const QString& edit(int edit) const { return edits[std::size_t(edit - 1)]; }
     const std::optional<Refusal>& refusal() const { return refused; }
+    /// The clipboard's text as the table writes it.
+    QString clipboardText() const;
+    /// The grid row the last action scrolled into view, if any.
+    std::optional<int> shownRow() const { return rowShown; }
+    /// The grid row the last search selected, if any.
+    std::optional<int> foundRow() const { return rowFound; }
 
     /// The name the window gives a grid cell in its messages.
     static QString cellName(int col, int row);
@@ -52,18 +81,49 @@ public:
     static QString quote(const QString& text);
     /// The text of a field's bytes, as the grid shows it.
     static QString decode(const std::string& bytes);
+    /// Tab-separated lines as spreadsheets write them: `quoteAll` quotes every cell, `crlf` ends
+    /// lines with CR LF, and without `finalBreak` the last line has no line end where that is
+    /// still read the same.
+    static QString tabSeparated(const Block& rows, bool quoteAll = false, bool crlf = false,
+                                bool finalBreak = true);
 
 private:
     struct Source {
         QString text;
         Refusal where;
     };
+    /// What undo and redo put back.
+    struct State {
+        ReferenceList entries;
+        QList<QStringList> cells;
+        bool operator==(const State& other) const {
+            return entries.entries() == other.entries.entries() && cells == other.cells;
+        }
+    };
+    struct Step {
+        State before;
+        State after;
+        int row;
+    };
+    struct OpenEditor {
+        int col;
+        int row;
+        QString before;
+    };
 
-    void add();
-    void remove();
+    /// Every action starts here: nothing refused or shown yet, and an open editor committed.
+    void begin();
+    /// What begin() does but the commit, for an action that turns out disabled.
+    void forget();
+    /// Each returns the grid row that it changed, 0 for none.
+    int add();
+    int remove();
     void search();
     void accept();
     void showList();
+    /// Makes the change from `before` to now a step that shows `row`.
+    void record(const State& before, int row);
+    void write(const QRect& cells, const Block& texts);
     /// Reads an entry's four values; false, with `refused` set, at the first refused one.
     bool readEntry(vint& entry, const std::array<Source, 4>& sources);
     bool readText(char (&field)[kTextFieldSize], const Source& source);
@@ -71,9 +131,14 @@ private:
     Source editSource(int edit) const;
     Source cellSource(int col, int row) const;
 
-    ReferenceList entries;
-    QList<QStringList> cells;
+    State state;
     QStringList results;
     std::array<QString, 10> edits;
     std::optional<Refusal> refused;
+    Block clipboard;
+    std::vector<Step> done;
+    std::vector<Step> undone;
+    std::optional<OpenEditor> openEditor;
+    std::optional<int> rowShown;
+    std::optional<int> rowFound;
 };

@@ -111,6 +111,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     });
     QAction* undo = history->createUndoAction(this);
     QAction* redo = history->createRedoAction(this);
+    undo->setObjectName(QStringLiteral("undo"));
+    redo->setObjectName(QStringLiteral("redo"));
     undo->setShortcuts(keysOf(QKeySequence::Undo, {}));
     redo->setShortcuts(keysOf(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                                                    QKeySequence(Qt::CTRL | Qt::Key_Y)}));
@@ -120,8 +122,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
         action->setShortcutContext(Qt::WidgetShortcut);
         action->setShortcutVisibleInContextMenu(true);
         grid->addAction(action);
-        connect(action, &QAction::triggered, grid, &platform::StringGrid::finishEditing,
-                Qt::DirectConnection);
+        // What is typed into an open cell becomes a step before the history moves.
+        disconnect(action, &QAction::triggered, history, nullptr);
+        const bool isUndo = action == undo;
+        connect(action, &QAction::triggered, this, [this, grid, isUndo] {
+            grid->finishEditing();
+            isUndo ? history->undo() : history->redo();
+        });
     }
     grid->setLeadingActions({undo, redo});
     const std::array<std::pair<QPushButton*, void (TForm1::*)(QObject*)>, 6> buttons = {{
