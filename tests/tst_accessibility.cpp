@@ -8,7 +8,10 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 
@@ -45,6 +48,9 @@ private slots:
     void buttonsWorkFromTheKeyboard_data();
     void buttonsWorkFromTheKeyboard();
     void gridIsEditableFromTheKeyboard();
+    void historyFromTheKeyboard();
+    void contextMenuFromMouseAndKeyboard_data();
+    void contextMenuFromMouseAndKeyboard();
 
 private:
     std::unique_ptr<WindowTest> w;
@@ -125,7 +131,9 @@ void tst_accessibility::headingsStayInViewWhileScrolling() {
     QVERIFY(headings->isVisible());
     QCOMPARE(headings->mapTo(grid, QPoint(0, 0)).y(), grid->frameWidth());
     QCOMPARE(headings->model()->headerData(0, Qt::Horizontal).toString(), "firma");
-    QCOMPARE(headings->sectionPosition(3), 3 * 80);
+    // Beside the vertical scroll bar the four columns still fit: nothing scrolls sideways.
+    QCOMPARE(headings->length(), grid->viewport()->width());
+    QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
     QVERIFY(grid->verticalHeader()->isVisible());
 }
 
@@ -162,6 +170,12 @@ void tst_accessibility::buttonsWorkFromTheKeyboard_data() {
     QTest::newRow("Enter in the add row adds") << "Edit6" << int(Qt::Key_Return) << 3;
     QTest::newRow("keypad Enter in the remove row removes") << "Edit9" << int(Qt::Key_Enter) << 1;
     QTest::newRow("Enter in the search field searches") << "Edit5" << int(Qt::Key_Return) << 2;
+    QTest::newRow("Ctrl+Z on a button undoes the last add")
+        << "Button4" << (Qt::CTRL | Qt::Key_Z).toCombined() << 1;
+    QTest::newRow("Ctrl+Z on the table undoes the last add")
+        << "StringGrid1" << (Qt::CTRL | Qt::Key_Z).toCombined() << 1;
+    QTest::newRow("Ctrl+Z in an edit undoes only its own typing")
+        << "Edit6" << (Qt::CTRL | Qt::Key_Z).toCombined() << 2;
     QTest::newRow("Ctrl+Enter presses nothing")
         << "Button1" << (Qt::CTRL | Qt::Key_Return).toCombined() << 2;
 }
@@ -202,6 +216,73 @@ void tst_accessibility::gridIsEditableFromTheKeyboard() {
     QVERIFY(tabTo(*w, w->button("Button6"), Qt::Key_Backtab));
     QTest::keyClick(w->button("Button6"), Qt::Key_Space);
     QCOMPARE(drives.headNode()->zena, 3500);
+}
+
+void tst_accessibility::historyFromTheKeyboard() {
+    w->add("a", "b", "1", "2", "0");
+    w->add("c", "d", "3", "4", "0");
+    platform::StringGrid* grid = w->grid();
+    QVERIFY(tabTo(*w, grid, Qt::Key_Tab));
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(drives.size(), 0);
+    QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w->rows(),
+             QList<QStringList>({{"c", "d", "3", "4"}, {"a", "b", "1", "2"}, {"", "", "", ""}}));
+    // Inside a cell's editor the keys undo the typing there, not the window's steps.
+    grid->setCurrentIndex(grid->cellIndex(1, 1));
+    QTest::keyClick(grid->viewport(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QTest::keyClicks(editor, "xy");
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor->text(), "c");
+    QCOMPARE(drives.size(), 2);
+}
+
+void tst_accessibility::contextMenuFromMouseAndKeyboard_data() {
+    QTest::addColumn<int>("how");
+    QTest::newRow("right click") << 0;
+    QTest::newRow("Menu key") << 1;
+    QTest::newRow("Shift+F10") << 2;
+}
+
+void tst_accessibility::contextMenuFromMouseAndKeyboard() {
+    QFETCH(int, how);
+    QGuiApplication::clipboard()->clear();
+    w->add("a", "b", "1", "2", "0");
+    platform::StringGrid* grid = w->grid();
+    QVERIFY(tabTo(*w, grid, Qt::Key_Tab));
+    const QPoint cell = grid->visualRect(grid->cellIndex(2, 1)).center();
+    if (how == 0) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, cell,
+                                grid->viewport()->mapToGlobal(cell));
+        QApplication::sendEvent(grid->viewport(), &click);
+    } else {
+        QTest::keyClick(grid, how == 1 ? Qt::Key_Menu : Qt::Key_F10,
+                        how == 1 ? Qt::NoModifier : Qt::ShiftModifier);
+    }
+    QMenu* menu = grid->contextMenu();
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            items << action->text() + (action->isEnabled() ? "" : " (off)") + " " +
+                         action->shortcut().toString();
+    // The clipboard is empty, and there is nothing to redo.
+    QCOMPARE(items, QStringList({"Undo Add Ctrl+Z", "Redo (off) Ctrl+Shift+Z", "Cu&t Ctrl+X",
+                                 "&Copy Ctrl+C", "&Paste (off) Ctrl+V", "&Delete Del",
+                                 "Select &All Ctrl+A"}));
+    // A screen reader finds its items.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
+    QCOMPARE(accessible->role(), QAccessible::PopupMenu);
+    QCOMPARE(accessible->childCount(), int(menu->actions().size()));
+    QCOMPARE(accessible->child(2)->role(), QAccessible::Separator);
+    QCOMPARE(accessible->child(3)->text(QAccessible::Name), "Cut");
+    menu->close();
 }
 
 QTEST_MAIN(tst_accessibility)

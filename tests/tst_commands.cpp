@@ -56,6 +56,7 @@ private slots:
     void searchLeavesUnacceptedEditsOnScreen();
 
     void acceptEditedPriceIsFound();
+    void listComesBackFromTheClipboard();
     void acceptBadCellChangesNothingUntilMended_data();
     void acceptBadCellChangesNothingUntilMended();
     void acceptTakesTheCellStillBeingEdited();
@@ -213,6 +214,28 @@ void tst_commands::searchLeavesUnacceptedEditsOnScreen() {
     w->click("Button3");
     QCOMPARE(w->grid()->Cells(2, 1), "typed");
     QCOMPARE(w->state().labels, QStringList({"A", "a", "10"})); // the list itself is unchanged
+}
+
+void tst_commands::listComesBackFromTheClipboard() {
+    // Select all, copy, clear, click the first entry cell, paste, accept: the same list.
+    const QStringList entries = {"seagate|barracuda|80|4000", "Сигейт|Барракуда|-1|-2147483648",
+                                 "abcdefghi|ЁёЖжЩщЪъЫ|2147483647|0", "||0|0", "x\"y|%1|7|-7"};
+    w->addAll(entries);
+    platform::StringGrid* grid = w->grid();
+    w->form()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w->form()));
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    w->click("Button4");
+    QCOMPARE(drives.size(), 0);
+    const QPoint first = grid->visualRect(grid->cellIndex(1, 1)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    w->click("Button6");
+    QVERIFY(w->errors.isEmpty());
+    QCOMPARE(w->state().list, asRows(entries));
+    QCOMPARE(w->rows(), asRows(entries) << kBlankRow);
 }
 
 void tst_commands::acceptEditedPriceIsFound() {

@@ -7,6 +7,7 @@
 
 #include "window/translations.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
@@ -21,6 +22,7 @@ private slots:
     void refusedInputInTheUsersLanguage_data();
     void refusedInputInTheUsersLanguage();
     void dialogButtonInTheUsersLanguage();
+    void tableMenuInTheUsersLanguage();
     void catalogueIsComplete();
 };
 
@@ -42,7 +44,7 @@ void tst_translations::refusedInputInTheUsersLanguage_data() {
         << "Müller"
         << "фирма: 'Müller' holds 'ü' (U+00FC), which cannot be stored. Latin and Cyrillic "
            "letters, digits and common signs can."
-        << "фирма: 'Müller' содержит 'ü' (U+00FC), который нельзя сохранить. Можно вводить "
+        << "фирма: 'Müller' содержит символ 'ü' (U+00FC), который нельзя сохранить. Можно вводить "
            "латинские и кириллические буквы, цифры и обычные знаки.";
 }
 
@@ -65,6 +67,18 @@ void tst_translations::dialogButtonInTheUsersLanguage() {
     const bool inRussian = qEnvironmentVariable("EXPECTED_LANGUAGE") == "ru";
     QMessageBox box(QMessageBox::Critical, "drivelist", "message", QMessageBox::Cancel);
     QCOMPARE(box.button(QMessageBox::Cancel)->text(), inRussian ? "Отмена" : "Cancel");
+}
+
+void tst_translations::tableMenuInTheUsersLanguage() {
+    const bool inRussian = qEnvironmentVariable("EXPECTED_LANGUAGE") == "ru";
+    WindowTest w;
+    w.click("Button1");
+    const auto text = [&w](const char* name) {
+        return w.form()->findChild<QAction*>(QLatin1String(name))->text();
+    };
+    QCOMPARE(text("copy"), inRussian ? "&Копировать" : "&Copy");
+    QCOMPARE(text("selectAll"), inRussian ? "Выделить &всё" : "Select &All");
+    QCOMPARE(text("undo"), inRussian ? "Отменить добавление" : "Undo Add");
 }
 
 void tst_translations::catalogueIsComplete() {

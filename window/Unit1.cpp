@@ -77,12 +77,13 @@ void forEachDifference(const platform::StringGrid* grid, const spisok& s, const 
                 differs(column, row, nullptr);
 }
 
-/// The keys that undo and redo: the platform's, and both that people know for redo.
-QList<QKeySequence> keysOf(QKeySequence::StandardKey key, const QList<QKeySequence>& more) {
-    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
-    for (const QKeySequence& extra : more)
-        if (!keys.contains(extra))
-            keys << extra;
+/// The keys that undo and redo: `first` (shown in menus), then the platform's own.
+QList<QKeySequence> keysOf(const QList<QKeySequence>& first, QKeySequence::StandardKey key) {
+    QList<QKeySequence> keys = first;
+    const QList<QKeySequence> platform = QKeySequence::keyBindings(key);
+    for (const QKeySequence& sequence : platform)
+        if (!keys.contains(sequence))
+            keys << sequence;
     return keys;
 }
 
@@ -113,9 +114,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     QAction* redo = history->createRedoAction(this);
     undo->setObjectName(QStringLiteral("undo"));
     redo->setObjectName(QStringLiteral("redo"));
-    undo->setShortcuts(keysOf(QKeySequence::Undo, {}));
-    redo->setShortcuts(keysOf(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                                   QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    undo->setShortcuts(keysOf({QKeySequence(Qt::CTRL | Qt::Key_Z)}, QKeySequence::Undo));
+    redo->setShortcuts(
+        keysOf({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+               QKeySequence::Redo));
     for (QAction* action : {undo, redo}) {
         // The window's history where no field has one of its own: the table, without an open
         // editor, and the buttons. An edit, or a cell's editor, undoes its own typing.

@@ -28,23 +28,23 @@
     </message>
     <message>
         <source>Clear the list</source>
-        <translation>очистить список</translation>
+        <translation>очистку списка</translation>
     </message>
     <message>
         <source>Accept the edits</source>
-        <translation>принять правки</translation>
+        <translation>принятие правок</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation>добавить</translation>
+        <translation>добавление</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation>удалить</translation>
+        <translation>удаление</translation>
     </message>
     <message>
         <source>%1 holds %2 (%3), which cannot be stored. Latin and Cyrillic letters, digits and common signs can.</source>
-        <translation>%1 содержит %2 (%3), который нельзя сохранить. Можно вводить латинские и кириллические буквы, цифры и обычные знаки.</translation>
+        <translation>%1 содержит символ %2 (%3), который нельзя сохранить. Можно вводить латинские и кириллические буквы, цифры и обычные знаки.</translation>
     </message>
 </context>
 <context>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>Edit a cell</source>
-        <translation>правка ячейки</translation>
+        <translation>правку ячейки</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -83,11 +83,11 @@
     </message>
     <message>
         <source>Cut</source>
-        <translation>вырезать</translation>
+        <translation>вырезание</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation>удалить</translation>
+        <translation>удаление</translation>
     </message>
     <message>
         <source>The clipboard holds %1 columns, but only %2 fit from column %3 to the last.</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Paste</source>
-        <translation>вставить</translation>
+        <translation>вставку</translation>
     </message>
 </context>
 </TS>
