@@ -234,9 +234,15 @@ void StringGrid::fitColumns() {
     if (total < room)
         widths.back() += room - total;
     fitting = true;
+    bool resized = false;
     for (std::size_t i = 0; i < widths.size(); ++i)
-        if (header->sectionSize(int(i)) != widths[i])
+        if (header->sectionSize(int(i)) != widths[i]) {
             header->resizeSection(int(i), widths[i]);
+            resized = true;
+        }
+    // The scroll bars follow the new widths now, not at the next layout.
+    if (resized)
+        QTableView::updateGeometries();
     fitting = false;
 }
 

@@ -350,6 +350,8 @@ public:
             step.kind == Step::Undo ? model.undo() : model.redo();
             break;
         }
+        // The event loop runs between a user's actions: scroll bars come and go in it.
+        QCoreApplication::processEvents();
         return compare();
     }
 
@@ -497,8 +499,10 @@ private:
             std::max(grid->horizontalHeader()->length() - grid->viewport()->width(), 0);
         if (grid->horizontalScrollBar()->maximum() != overflow ||
             (size.width() >= kStoredSize.width() && overflow > 0))
-            return QStringLiteral("the grid scrolls sideways by %1 pixels in a window %2 wide")
+            return QStringLiteral("the grid scrolls sideways by %1 pixels, its columns overflowing "
+                                  "by %2, in a window %3 wide")
                 .arg(grid->horizontalScrollBar()->maximum())
+                .arg(overflow)
                 .arg(size.width());
         int after = 0;
         for (int n = 0; n < 3; ++n) {
