@@ -14,18 +14,22 @@
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QThread>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -65,9 +69,15 @@ public:
     explicit Bench(TForm1* form)
         : form(form), grid(form->findChild<platform::StringGrid*>("StringGrid1")) {}
 
-    /// The list of n entries shown in the grid, built without timing it; the last is priced
-    /// kOnlyTheLast.
+    /// The list of n entries shown in the grid, built without timing it and with no history; the
+    /// last is priced kOnlyTheLast.
     void fill(int n) {
+        form->undoStack()->clear();
+        fillKeepingHistory(n);
+    }
+
+    /// fill() that leaves the steps before, for measuring what they keep.
+    void fillKeepingHistory(int n) {
         drives.clear();
         for (int i = 0; i < n; ++i) {
             vint r = entryAt(i);
@@ -83,6 +93,23 @@ public:
         form->findChild<QLineEdit*>(edit)->setText(text);
     }
     void click(const char* button) const { form->findChild<QPushButton*>(button)->click(); }
+    void trigger(const char* action) const { form->findChild<QAction*>(action)->trigger(); }
+    void select(int col, int row) const {
+        grid->setCurrentIndex(grid->cellIndex(col, row));
+        grid->selectionModel()->select(grid->cellIndex(col, row),
+                                       QItemSelectionModel::ClearAndSelect);
+    }
+    void undo() const { form->undoStack()->undo(); }
+    void redo() const { form->undoStack()->redo(); }
+
+    /// Empties the list and puts its n entries on the clipboard, as a spreadsheet would.
+    void clipboardOf(int n) {
+        fill(n);
+        trigger("selectAll");
+        trigger("copy");
+        fill(0);
+        select(1, 1);
+    }
 
     /// Blanks every cell below the heading, so that the next repaint writes them all anew.
     void blank() const {
@@ -129,7 +156,7 @@ public:
 
 struct Row {
     int n;
-    const char* what;
+    std::string what;
     double ms;
     double floorMs;
 };
@@ -142,7 +169,9 @@ void measureCommands(Bench& b, int n, std::vector<Row>& table) {
     b.fill(n);
     const double floorMs = median(
         runs, [] {}, [&] { b.floor(entries); });
-    const auto add = [&](const char* what, double ms) { table.push_back({n, what, ms, floorMs}); };
+    const auto add = [&](const std::string& what, double ms) {
+        table.push_back({n, what, ms, floorMs});
+    };
     const vint last = entryAt(n - 1);
 
     b.type("Edit1", "new");
@@ -178,6 +207,49 @@ void measureCommands(Bench& b, int n, std::vector<Row>& table) {
     b.fill(n);
     add("accept unchanged edits", median(
                                       runs, [] {}, [&] { b.click("Button6"); }));
+    // The table as a spreadsheet: the whole list out and in again.
+    b.fill(n);
+    add("copy all", median(
+                        runs, [&] { b.trigger("selectAll"); }, [&] { b.trigger("copy"); }));
+    add("paste n lines", median(
+                             runs, [&] { b.clipboardOf(n); }, [&] { b.trigger("paste"); }));
+    add("accept after that paste", median(
+                                       runs,
+                                       [&] {
+                                           b.clipboardOf(n);
+                                           b.trigger("paste");
+                                       },
+                                       [&] { b.click("Button6"); }));
+    // Undo and redo of the steps that change most.
+    const auto undoAndRedo = [&](const char* what, const std::function<void()>& step) {
+        const std::string name(what);
+        add("undo " + name, median(
+                                runs,
+                                [&] {
+                                    b.fill(n);
+                                    step();
+                                },
+                                [&] { b.undo(); }));
+        add("redo " + name, median(
+                                runs,
+                                [&] {
+                                    b.fill(n);
+                                    step();
+                                    b.undo();
+                                },
+                                [&] { b.redo(); }));
+    };
+    undoAndRedo("add at the front", [&] {
+        b.type("Edit6", "0");
+        b.click("Button1");
+    });
+    undoAndRedo("remove the last", [&] { b.click("Button2"); });
+    undoAndRedo("clear", [&] { b.click("Button4"); });
+    undoAndRedo("accept of one price", [&] {
+        b.grid->setCells(4, n, QStringLiteral("7"));
+        b.click("Button6");
+    });
+    b.fill(n);
     add("repaint, nothing changed", median(
                                         runs, [] {}, [] { showList(drives); }));
     add("repaint, every cell new", median(
@@ -201,12 +273,18 @@ double peakMegabytes() {
     return 0;
 }
 
-/// Child mode: show the window, optionally with n entries, and report the peak memory.
-int child(int n) {
+/// Child mode: show the window, optionally with n entries (and `clears` undoable clears of lists
+/// of n entries before), and report the peak memory.
+int child(int n, int clears) {
     TForm1 form;
     form.show();
+    Bench bench(&form);
+    for (int i = 0; i < clears; ++i) {
+        bench.fillKeepingHistory(n);
+        bench.click("Button4");
+    }
     if (n > 0)
-        Bench(&form).fill(n);
+        bench.fillKeepingHistory(n);
     QApplication::processEvents();
     std::printf("shown %.1f\n", peakMegabytes());
     std::fflush(stdout);
@@ -214,11 +292,11 @@ int child(int n) {
 }
 
 /// Runs this program in child mode; returns (milliseconds to "shown", peak MB).
-std::pair<double, double> runChild(int n) {
+std::pair<double, double> runChild(int n, int clears = 0) {
     QProcess process;
     const auto start = Clock::now();
     process.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--child"), QString::number(n)});
+                  {QStringLiteral("--child"), QString::number(n), QString::number(clears)});
     process.waitForReadyRead(30000);
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     process.waitForFinished(30000);
@@ -248,8 +326,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     const QStringList args = QApplication::arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("--child"))
-        return child(args[2].toInt());
+    if (args.size() == 4 && args[1] == QLatin1String("--child"))
+        return child(args[2].toInt(), args[3].toInt());
 
     std::printf("machine: %s\n\n", qPrintable(machine()));
     std::vector<Row> table;
@@ -257,13 +335,19 @@ int main(int argc, char* argv[]) {
         TForm1 form;
         form.show();
         Bench bench(&form);
-        for (const int n : {1000, 10000, 100000})
+        // --entries N measures one size only.
+        const qsizetype only = args.indexOf(QLatin1String("--entries"));
+        const QList<int> sizes = only > 0 && only + 1 < args.size()
+                                     ? QList<int>{args[only + 1].toInt()}
+                                     : QList<int>{1000, 10000, 100000};
+        for (const int n : sizes)
             measureCommands(bench, n, table);
         drives.clear();
     }
-    std::printf("%-8s  %-26s  %10s  %9s\n", "entries", "command", "ms", "x floor");
+    std::printf("%-8s  %-32s  %10s  %9s\n", "entries", "command", "ms", "x floor");
     for (const Row& row : table)
-        std::printf("%-8d  %-26s  %10.3f  %9.2f\n", row.n, row.what, row.ms, row.ms / row.floorMs);
+        std::printf("%-8d  %-32s  %10.3f  %9.2f\n", row.n, row.what.c_str(), row.ms,
+                    row.ms / row.floorMs);
 
     std::vector<double> startups;
     double emptyMb = 0;
@@ -273,10 +357,11 @@ int main(int argc, char* argv[]) {
         emptyMb = mb;
     }
     std::sort(startups.begin(), startups.end());
-    const auto [ms, fullMb] = runChild(100000);
-    (void)ms;
+    const double fullMb = runChild(100000).second;
+    const double clearedMb = runChild(100000, 10).second;
     std::printf("\nstart-up to the window shown (median of 5): %.1f ms\n", startups[2]);
-    std::printf("peak resident memory: %.1f MB empty, %.1f MB with 100000 entries\n", emptyMb,
-                fullMb);
+    std::printf("peak resident memory: %.1f MB empty, %.1f MB with 100000 entries, %.1f MB with "
+                "100000 entries after ten undoable clears of 100000-entry lists\n",
+                emptyMb, fullMb, clearedMb);
     return 0;
 }

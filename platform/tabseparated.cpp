@@ -63,9 +63,12 @@ QList<QStringList> fromTabSeparated(const QString& text) {
             }
         }
         // The rest of the cell, read as it stands.
+        const qsizetype start = i;
         while (i < end && text[i] != u'\t' && text[i] != u'\n' &&
                !(text[i] == u'\r' && i + 1 < end && text[i + 1] == u'\n'))
-            cell += text[i++];
+            ++i;
+        if (i > start)
+            cell += QStringView(text).sliced(start, i - start);
         if (i == end) {
             endRow();
             break;

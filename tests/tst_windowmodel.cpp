@@ -263,7 +263,10 @@ public:
             step.kind != Step::SetEdit && step.kind != Step::EditCell && step.kind != Step::Resize;
         checkClipboard = false;
         selectedAll = false;
+        // The focus in a cell's editor is the table's: the editor closes when a command runs.
         focusBefore = form->focusWidget();
+        if (focusBefore && grid->isAncestorOf(focusBefore))
+            focusBefore = grid;
         selectionBefore = grid->selectionModel()->selection();
         switch (step.kind) {
         case Step::SetEdit: {

@@ -245,7 +245,7 @@ void TForm1::Button4Click(QObject* /*Sender*/) {
     // Empties the list, sets the grid to its two rows and repaints it.
     spisok empty;
     history->push(new ReplaceCommand(
-        ui->StringGrid1, QCoreApplication::translate("TForm1", "Clear the list"), empty));
+        ui->StringGrid1, QCoreApplication::translate("TForm1", "Clear the list"), empty, false));
 }
 
 void TForm1::Button5Click(QObject* /*Sender*/) {
@@ -269,7 +269,7 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
         return;
     // Puts the rebuilt list in place and repaints the grid.
     history->push(new ReplaceCommand(
-        grid, QCoreApplication::translate("TForm1", "Accept the edits"), rebuilt));
+        grid, QCoreApplication::translate("TForm1", "Accept the edits"), rebuilt, true));
 }
 
 void showList(const spisok& s) {

@@ -10,8 +10,12 @@
 
 #include <cstring>
 
-ListCommand::ListCommand(const QString& text, platform::StringGrid* grid)
-    : QUndoCommand(text), grid(grid), before(tableEdits(drives)) {}
+ListCommand::ListCommand(const QString& text, platform::StringGrid* grid, const spisok& shown)
+    : QUndoCommand(text), grid(grid), before(tableEdits(shown)) {}
+
+const spisok& ListCommand::shownBefore() const {
+    return drives;
+}
 
 void ListCommand::redo() {
     changeList();
@@ -23,14 +27,14 @@ void ListCommand::redo() {
 void ListCommand::undo() {
     restoreList();
     grid->setRowCount(before.rowCount);
-    showList(drives);
+    showList(shownBefore());
     for (const TableEdits::Cell& cell : before.cells)
         grid->setCells(cell.col, cell.row, cell.text);
     grid->showRow(changedRow());
 }
 
 AddCommand::AddCommand(platform::StringGrid* grid, const vint& entry, std::int32_t position)
-    : ListCommand(QCoreApplication::translate("TForm1", "Add"), grid), entry(entry),
+    : ListCommand(QCoreApplication::translate("TForm1", "Add"), grid, drives), entry(entry),
       position(position), index(drives.placeOf(position)) {}
 
 void AddCommand::changeList() {
@@ -43,8 +47,8 @@ void AddCommand::restoreList() {
 
 RemoveCommand::RemoveCommand(platform::StringGrid* grid, const vint& description,
                              std::int32_t index)
-    : ListCommand(QCoreApplication::translate("TForm1", "Remove"), grid), description(description),
-      index(index) {
+    : ListCommand(QCoreApplication::translate("TForm1", "Remove"), grid, drives),
+      description(description), index(index) {
     if (index >= 0)
         removed = recordOf(*drives.at(index));
 }
@@ -59,9 +63,14 @@ void RemoveCommand::restoreList() {
         drives.insert(removed, index);
 }
 
-ReplaceCommand::ReplaceCommand(platform::StringGrid* grid, const QString& text, spisok& replacement)
-    : ListCommand(text, grid) {
+ReplaceCommand::ReplaceCommand(platform::StringGrid* grid, const QString& text, spisok& replacement,
+                               bool readFromTable)
+    : ListCommand(text, grid, readFromTable ? replacement : drives), readFromTable(readFromTable) {
     other.swap(replacement);
+}
+
+const spisok& ReplaceCommand::shownBefore() const {
+    return readFromTable ? other : drives;
 }
 
 void ReplaceCommand::changeList() {

@@ -42,9 +42,12 @@ public:
     void undo() override;
 
 protected:
-    ListCommand(const QString& text, platform::StringGrid* grid);
+    /// `shown` is the list that the table shows now, edits aside.
+    ListCommand(const QString& text, platform::StringGrid* grid, const spisok& shown);
     virtual void changeList() = 0;
     virtual void restoreList() = 0;
+    /// After restoreList(): the list that the table showed before the step, edits aside.
+    virtual const spisok& shownBefore() const;
     /// The grid row to show after either.
     virtual int changedRow() const = 0;
 
@@ -90,14 +93,19 @@ private:
 /// accept. The lists' nodes change hands, so the step costs no copy of them.
 class ReplaceCommand : public ListCommand {
 public:
-    ReplaceCommand(platform::StringGrid* grid, const QString& text, spisok& replacement);
+    /// With `readFromTable`, `replacement` was read from the table, which shows it already; the
+    /// step then keeps only what the table shows beyond it.
+    ReplaceCommand(platform::StringGrid* grid, const QString& text, spisok& replacement,
+                   bool readFromTable);
 
 private:
     void changeList() override;
     void restoreList() override;
+    const spisok& shownBefore() const override;
     int changedRow() const override { return 1; }
 
     spisok other;
+    bool readFromTable;
 };
 
 /// Texts written into the table (typed, pasted, cut or deleted); undo writes back the texts they
