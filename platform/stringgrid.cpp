@@ -33,13 +33,11 @@ class CellDelegate : public QStyledItemDelegate {
 public:
     explicit CellDelegate(StringGrid* grid) : QStyledItemDelegate(grid), grid(grid) {}
 
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
+    void setModelData(QWidget* editor, [[maybe_unused]] QAbstractItemModel* model,
                       const QModelIndex& index) const override {
-        auto* line = qobject_cast<QLineEdit*>(editor);
-        if (!line || model != grid->gridModel()) {
-            QStyledItemDelegate::setModelData(editor, model, index);
-            return;
-        }
+        // The cells hold texts, which Qt edits in a line edit.
+        const auto* line = static_cast<const QLineEdit*>(editor);
+        Q_ASSERT(qobject_cast<const QLineEdit*>(editor) && model == grid->gridModel());
         const int col = grid->gridModel()->gridCol(index);
         const int row = grid->gridModel()->gridRow(index);
         if (line->text() == grid->Cells(col, row))

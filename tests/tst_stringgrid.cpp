@@ -7,10 +7,14 @@
 #include "platform/stringgridmodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
+#include <QTextDocumentFragment>
+#include <QToolTip>
 
 class tst_stringgrid : public QObject {
     Q_OBJECT
@@ -22,6 +26,8 @@ private slots:
     void gridBatchUpdateAnnouncesOnce();
     void gridModelKeepsItsContract();
     void gridFinishEditingCommitsTypedText();
+    void shortenedCellShowsItsTextAsTooltip_data();
+    void shortenedCellShowsItsTextAsTooltip();
 };
 
 void tst_stringgrid::gridModelRefusesWhatIsNotItsCell() {
@@ -152,6 +158,31 @@ void tst_stringgrid::gridFinishEditingCommitsTypedText() {
     QVERIFY(!grid.indexWidget(grid.currentIndex()));
     grid.finishEditing(); // nothing open: nothing happens
     QCOMPARE(grid.Cells(3, 2), "512");
+}
+
+void tst_stringgrid::shortenedCellShowsItsTextAsTooltip_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("fits: none") << "short"
+                                << "";
+    QTest::newRow("shortened: the whole text") << QString(40, u'W') << QString(40, u'W');
+    QTest::newRow("shortened markup: as typed")
+        << "<b>" + QString(40, u'W') << "<b>" + QString(40, u'W');
+}
+
+void tst_stringgrid::shortenedCellShowsItsTextAsTooltip() {
+    QFETCH(QString, text);
+    QFETCH(QString, tooltip);
+    platform::StringGrid grid;
+    grid.setRowCount(3);
+    grid.setCells(2, 1, text);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const QPoint at = grid.visualRect(grid.cellIndex(2, 1)).center();
+    QHelpEvent help(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid.viewport(), &help);
+    QCOMPARE(QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText(), tooltip);
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(tst_stringgrid)
