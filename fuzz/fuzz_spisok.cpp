@@ -108,7 +108,8 @@ enum class Operation {
     First,
     Clear,
     InsertWithoutMemory,
-    Last = InsertWithoutMemory
+    InsertThenRemoveAt,
+    Last = InsertThenRemoveAt
 };
 
 } // namespace
@@ -183,6 +184,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             setNodeAllocator(previous);
             FUZZ_CHECK(failed);
+            break;
+        }
+        case Operation::InsertThenRemoveAt: {
+            // What undoing an add does: the new node stands at placeOf(pos), and removeAt takes
+            // out exactly that one.
+            const vint r = record(in);
+            const std::int32_t pos = number(in);
+            const std::int32_t place = list.placeOf(pos);
+            list.insert(r, pos);
+            model.insert(r, pos);
+            FUZZ_CHECK(walk(list, std::size_t(place)) != nullptr);
+            FUZZ_CHECK(ReferenceEntry::of(*walk(list, std::size_t(place))) == ReferenceEntry(r));
+            checkSame(list, model);
+            const std::size_t index =
+                in.ConsumeIntegralInRange<std::size_t>(0, model.entries().size() - 1);
+            FUZZ_CHECK(ReferenceEntry(list.removeAt(std::int32_t(index))) == model.removeAt(index));
             break;
         }
         }

@@ -81,3 +81,9 @@ ReferenceEntry ReferenceList::findByPrice(std::int32_t price) const {
 ReferenceEntry ReferenceList::first() const {
     return items.empty() ? ReferenceEntry{} : items[0];
 }
+
+ReferenceEntry ReferenceList::removeAt(std::size_t index) {
+    const ReferenceEntry taken = items[index];
+    items.erase(items.begin() + std::ptrdiff_t(index));
+    return taken;
+}

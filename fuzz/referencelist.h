@@ -38,6 +38,8 @@ public:
     std::optional<std::size_t> at(std::int64_t n) const;
     bool remove(const vint& r);
     void insert(const vint& r, std::int32_t pos);
+    /// Takes out the entry at `index`, which must be one of the list's.
+    ReferenceEntry removeAt(std::size_t index);
     /// The entry that `findByPrice` copies; a value-initialised one on an empty list.
     ReferenceEntry findByPrice(std::int32_t price) const;
     ReferenceEntry first() const;

@@ -114,35 +114,19 @@ QString entryText(const ReferenceEntry& e) {
 /// One user action, drawn from a seed but kept as data, so that a sequence can be replayed and
 /// shortened.
 struct Step {
-    enum Kind {
-        SetEdit,
-        EditCell,
-        Click,
-        Copy,
-        Cut,
-        Delete,
-        SelectAllCopy,
-        Paste,
-        Resize,
-        Undo,
-        Redo
-    } kind;
+    enum Kind { SetEdit, EditCell, Click, Action, Resize } kind = Action;
     int target = 0;          ///< the edit's number, or the button's index in kButtons
     int col = 0;             ///< a cell's column
     std::size_t rowDraw = 0; ///< a cell's row, modulo the rows that the grid has then
     QString text;
-    bool leaveOpen = false; ///< the cell's editor stays open for the next command to close
-    int enterIn = 0;        ///< Enter in this edit runs the command instead of its button
-    int width = 1;          ///< a rectangle's columns, cut to those the grid has
-    std::size_t heightDraw = 0;
-    WindowModel::Block block; ///< a paste's rows, empty to paste what the clipboard holds
+    bool leaveOpen = false;   ///< the cell's editor stays open for the next command to close
+    int enterIn = 0;          ///< Enter in this edit runs the command instead of its button
+    const char* action = "";  ///< copy, cut, delete, selectAll, paste, undo or redo
+    QRect cells;              ///< what a clipboard action selects first, rows modulo the grid's
+    WindowModel::Block block; ///< what a paste puts on the clipboard first, if anything
     bool quoteAll = false, crlf = false, finalBreak = true;
     QSize size; ///< a resize's window size, 0 wide for the narrowest
 };
-
-const char* const kKindNames[] = {
-    "type",  "cell",   "click", "copy", "cut", "delete", "select all and copy",
-    "paste", "resize", "undo",  "redo"};
 
 std::vector<Step> generate(std::uint64_t seed, int count) {
     std::mt19937_64 random(seed);
@@ -156,8 +140,7 @@ std::vector<Step> generate(std::uint64_t seed, int count) {
         if (kind < 25) {
             step.kind = Step::SetEdit;
             step.target = int(inputs.pick(10)) + 1;
-            const bool isText =
-                step.target == 1 || step.target == 2 || step.target == 7 || step.target == 8;
+            const bool isText = QList<int>{1, 2, 7, 8}.contains(step.target);
             step.text = isText ? inputs.forText() : inputs.forNumber();
         } else if (kind < 40) {
             // Any cell: mostly those that hold entries, sometimes the heading row or column.
@@ -169,47 +152,44 @@ std::vector<Step> generate(std::uint64_t seed, int count) {
             step.kind = Step::Click;
             step.target = int(inputs.pick(std::size(kButtons)));
             const auto& edits = kButtons[step.target].edits;
-            if (edits[0] != 0 && inputs.pick(3) == 0)
-                step.enterIn = edits[inputs.pick(std::size_t(std::count_if(
-                    edits.begin(), edits.end(), [](int edit) { return edit != 0; })))];
-        } else if (kind < 71) {
-            step.kind = kind < 66 ? Step::Copy : kind < 68 ? Step::Cut : Step::Delete;
-            step.width = int(inputs.pick(std::size_t(5 - step.col))) + 1;
-            step.heightDraw = inputs.pick(4) ? inputs.pick(2) : inputs.pick(1000);
+            const auto fields = std::find(edits.begin(), edits.end(), 0) - edits.begin();
+            if (fields > 0 && inputs.pick(3) == 0)
+                step.enterIn = edits[inputs.pick(std::size_t(fields))];
         } else if (kind < 74) {
-            step.kind = Step::SelectAllCopy;
+            step.action = kind < 66   ? "copy"
+                          : kind < 68 ? "cut"
+                          : kind < 71 ? "delete"
+                                      : "selectAll";
+            step.cells = QRect(step.col, 0, int(inputs.pick(std::size_t(5 - step.col))) + 1,
+                               int(inputs.pick(4) ? inputs.pick(2) : inputs.pick(1000)) + 1);
         } else if (kind < 83) {
-            step.kind = Step::Paste;
-            if (inputs.pick(2000) == 0) {
-                // More rows than the table may have.
+            step.action = "paste";
+            step.cells = QRect(step.col, 0, 1, 1);
+            // Mostly a few rows as wide as the columns left, sometimes many, wider or ragged, now
+            // and then more rows than the table may have.
+            const std::size_t rows = inputs.pick(8) ? inputs.pick(3) + 1 : inputs.pick(300) + 1;
+            if (inputs.pick(2000) == 0)
                 step.block = WindowModel::Block(999'999, QStringList{QStringLiteral("x")});
-            } else if (inputs.pick(3)) {
-                const std::size_t rows = inputs.pick(8)   ? inputs.pick(3) + 1
-                                         : inputs.pick(4) ? inputs.pick(30) + 1
-                                                          : inputs.pick(300) + 1;
-                // Mostly as wide as the columns from the target on, sometimes wider, sometimes
-                // ragged.
-                const int fit = 5 - step.col;
+            else if (inputs.pick(3))
                 for (std::size_t r = 0; r < rows; ++r) {
+                    const int fit = 5 - step.col;
                     const int width = inputs.pick(10) == 0 ? int(inputs.pick(6)) + 1
                                       : inputs.pick(5)     ? fit
                                                            : int(inputs.pick(std::size_t(fit))) + 1;
-                    QStringList row;
-                    for (int c = 0; c < width; ++c)
-                        row << inputs.cell();
-                    step.block << row;
+                    step.block << QStringList();
+                    while (step.block.last().size() < width)
+                        step.block.last() << inputs.cell();
                 }
-                step.quoteAll = inputs.pick(5) == 0;
-                step.crlf = inputs.pick(3) == 0;
-                step.finalBreak = inputs.pick(3) != 0;
-            }
+            step.quoteAll = inputs.pick(5) == 0;
+            step.crlf = inputs.pick(3) == 0;
+            step.finalBreak = inputs.pick(3) != 0;
         } else if (kind < 86) {
             step.kind = Step::Resize;
             const QSize sizes[] = {kStoredSize, QSize(1200, 700), QSize(0, 283),
                                    QSize(int(inputs.pick(900)) + 500, int(inputs.pick(600)) + 283)};
             step.size = sizes[inputs.pick(4)];
         } else {
-            step.kind = kind < 94 ? Step::Undo : Step::Redo;
+            step.action = kind < 94 ? "undo" : "redo";
         }
         steps.push_back(step);
     }
@@ -257,30 +237,25 @@ public:
     /// Applies `step` to both, and describes it in `log`; the first difference, or empty.
     QString apply(const Step& step, QStringList& log) {
         messages.clear();
-        acted = false;
-        searched = false;
-        checkView =
-            step.kind != Step::SetEdit && step.kind != Step::EditCell && step.kind != Step::Resize;
-        checkClipboard = false;
-        selectedAll = false;
+        searched = selectedAll = checkClipboard = false;
+        acted = step.kind == Step::Click || step.action == QLatin1String("paste");
+        checkView = step.kind == Step::Click || step.kind == Step::Action;
         // The focus in a cell's editor is the table's: the editor closes when a command runs.
         focusBefore = form->focusWidget();
         if (focusBefore && grid->isAncestorOf(focusBefore))
             focusBefore = grid;
         selectionBefore = grid->selectionModel()->selection();
         switch (step.kind) {
-        case Step::SetEdit: {
+        case Step::SetEdit:
             control<QLineEdit>(QStringLiteral("Edit%1").arg(step.target))->setText(step.text);
             model.setEdit(step.target, step.text);
             log << QStringLiteral("Edit%1 = %2").arg(step.target).arg(shown(step.text));
             break;
-        }
         case Step::EditCell:
             editCell(step, log);
             break;
         case Step::Click: {
             const Button& button = kButtons[step.target];
-            acted = true;
             searched = button.command == Command::Search;
             if (step.enterIn > 0) {
                 log << QStringLiteral("Enter in Edit%1").arg(step.enterIn);
@@ -294,64 +269,16 @@ public:
             model.run(button.command);
             break;
         }
-        case Step::Copy:
-        case Step::Cut:
-        case Step::Delete: {
-            const QRect cells = rectangle(step);
-            log << QStringLiteral("%1 cells (%2, %3) to (%4, %5)")
-                       .arg(QLatin1String(kKindNames[step.kind]))
-                       .arg(cells.left())
-                       .arg(cells.top())
-                       .arg(cells.right())
-                       .arg(cells.bottom());
-            select(cells);
-            trigger(step.kind == Step::Copy ? "copy" : step.kind == Step::Cut ? "cut" : "delete");
-            step.kind == Step::Copy  ? model.copy(cells)
-            : step.kind == Step::Cut ? model.cut(cells)
-                                     : model.erase(cells);
-            checkClipboard = step.kind != Step::Delete;
+        case Step::Action:
+            act(step, log);
             break;
-        }
-        case Step::SelectAllCopy:
-            log << QStringLiteral("select all and copy");
-            trigger("selectAll");
-            if (model.selectAllAndCopy()) {
-                selectedAll = true;
-                trigger("copy");
-                checkClipboard = true;
-            }
-            break;
-        case Step::Paste: {
-            const int row = 1 + int(step.rowDraw % std::size_t(grid->RowCount() - 1));
-            if (!step.block.isEmpty()) {
-                const QString text = WindowModel::tabSeparated(step.block, step.quoteAll, step.crlf,
-                                                               step.finalBreak);
-                QGuiApplication::clipboard()->setText(text);
-                model.setClipboard(step.block);
-                log << QStringLiteral("the clipboard holds %1").arg(shown(text));
-            }
-            log << QStringLiteral("paste at (%1, %2)").arg(step.col).arg(row);
-            select(QRect(step.col, row, 1, 1));
-            acted = true;
-            trigger("paste");
-            model.paste(step.col, row);
-            break;
-        }
         case Step::Resize: {
             const QSize size(step.size.width() > 0 ? step.size.width() : form->minimumWidth(),
                              step.size.height());
-            log << QStringLiteral("resize the window to %1 x %2")
-                       .arg(size.width())
-                       .arg(size.height());
+            log << QStringLiteral("resize to %1 x %2").arg(size.width()).arg(size.height());
             form->resize(size);
             break;
         }
-        case Step::Undo:
-        case Step::Redo:
-            log << QLatin1String(kKindNames[step.kind]);
-            trigger(step.kind == Step::Undo ? "undo" : "redo");
-            step.kind == Step::Undo ? model.undo() : model.redo();
-            break;
         }
         // The event loop runs between a user's actions: scroll bars come and go in it.
         QCoreApplication::processEvents();
@@ -392,22 +319,52 @@ private:
             grid->finishEditing();
     }
 
-    /// The rectangle of cells that a step draws, within the grid's cells as they are now.
-    QRect rectangle(const Step& step) const {
+    /// A clipboard or history action, with the cells it acts on selected first.
+    void act(const Step& step, QStringList& log) {
+        const QString name = QLatin1String(step.action);
         const int rows = grid->RowCount() - 1; // below the heading row
         const int top = 1 + int(step.rowDraw % std::size_t(rows));
-        const int height = 1 + int(step.heightDraw % std::size_t(rows - top + 1));
-        return QRect(step.col, top, std::min(step.width, 5 - step.col), height);
-    }
-
-    /// Selects `cells` as the user does: the top-left one current, then the rectangle.
-    void select(const QRect& cells) {
-        model.moveTo(cells.left(), cells.top());
-        const QModelIndex first = grid->cellIndex(cells.left(), cells.top());
-        grid->setCurrentIndex(first);
-        grid->selectionModel()->select(
-            QItemSelection(first, grid->cellIndex(cells.right(), cells.bottom())),
-            QItemSelectionModel::ClearAndSelect);
+        const QRect cells(step.cells.left(), top, step.cells.width(),
+                          std::min(step.cells.height(), rows - top + 1));
+        if (!step.block.isEmpty()) {
+            const QString text =
+                WindowModel::tabSeparated(step.block, step.quoteAll, step.crlf, step.finalBreak);
+            QGuiApplication::clipboard()->setText(text);
+            model.setClipboard(step.block);
+            log << QStringLiteral("the clipboard holds %1").arg(shown(text));
+        }
+        if (name != "undo" && name != "redo") {
+            const QRect selected = name == "paste" ? QRect(cells.topLeft(), QSize(1, 1)) : cells;
+            log << QStringLiteral("select (%1, %2) to (%3, %4)")
+                       .arg(selected.left())
+                       .arg(selected.top())
+                       .arg(selected.right())
+                       .arg(selected.bottom());
+            model.moveTo(selected.left(), selected.top());
+            const QModelIndex first = grid->cellIndex(selected.left(), selected.top());
+            grid->setCurrentIndex(first);
+            grid->selectionModel()->select(
+                QItemSelection(first, grid->cellIndex(selected.right(), selected.bottom())),
+                QItemSelectionModel::ClearAndSelect);
+        }
+        log << name;
+        trigger(step.action);
+        checkClipboard = name == "copy" || name == "cut";
+        if (name == "copy" || name == "cut" || name == "delete")
+            name == "copy"  ? model.copy(cells)
+            : name == "cut" ? model.cut(cells)
+                            : model.erase(cells);
+        else if (name == "paste")
+            model.paste(cells.left(), cells.top());
+        else if (name == "undo" || name == "redo")
+            name == "undo" ? model.undo() : model.redo();
+        else if (grid->RowCount() > 2) { // select all, then copy what it selected
+            selectedAll = checkClipboard = true;
+            trigger("copy");
+            model.copy(QRect(QPoint(1, 1), QPoint(4, grid->RowCount() - 2)));
+        } else {
+            model.forget(); // nothing to select: the action is disabled
+        }
     }
 
     void trigger(const char* name) const {
@@ -486,17 +443,18 @@ private:
         const QSize size = form->size();
         if (size.width() < form->minimumWidth() || size.height() < form->minimumHeight())
             return QStringLiteral("the window is smaller than its minimum");
+        int phraseEnd = 0; // the result labels stand in order, from their stored places on
         for (const auto& [child, rect] : stored) {
-            const QString name = child->objectName();
-            if (name == "Label6" || name == "Label7" || name == "Label8")
-                continue;
-            const QRect want = child != grid
-                                   ? rect
-                                   : QRect(rect.topLeft(), QSize(size.width() - rect.x() - 18,
-                                                                 size.height() - rect.y() - 18));
-            if (child->geometry() != want)
-                return QStringLiteral("%1 stands at %2 but should at %3")
-                    .arg(name, rectText(child->geometry()), rectText(want));
+            const QRect at = child->geometry();
+            if (QStringList{"Label6", "Label7", "Label8"}.contains(child->objectName())) {
+                if (at.x() < std::max(rect.x(), phraseEnd) || at.right() >= grid->x())
+                    return child->objectName() + " stands out of its row or over another";
+                phraseEnd = at.right() + 1;
+            } else if (at != (child != grid
+                                  ? rect
+                                  : QRect(rect.topLeft(), size - QSize(rect.x() + 18, 18)))) {
+                return child->objectName() + " has moved";
+            }
         }
         const int overflow =
             std::max(grid->horizontalHeader()->length() - grid->viewport()->width(), 0);
@@ -507,16 +465,6 @@ private:
                 .arg(grid->horizontalScrollBar()->maximum())
                 .arg(overflow)
                 .arg(size.width());
-        int after = 0;
-        for (int n = 0; n < 3; ++n) {
-            const auto* label = control<QLabel>(QStringLiteral("Label%1").arg(6 + n));
-            const QRect rect = label->geometry();
-            if (rect.x() < stored[labelIndex(n)].second.x() || rect.x() < after ||
-                rect.right() >= grid->x())
-                return QStringLiteral("%1 stands at %2, out of its row or over another")
-                    .arg(label->objectName(), rectText(rect));
-            after = rect.right() + 1;
-        }
         return {};
     }
 
@@ -525,25 +473,19 @@ private:
     QString compareView() const {
         if (!checkView || model.refusal())
             return {};
-        if (const auto row = model.shownRow(); row && *row > 0 && *row < grid->RowCount()) {
-            const QRect cell = grid->visualRect(grid->cellIndex(1, *row));
-            if (!grid->viewport()->rect().intersects(cell))
+        if (const auto row = model.shownRow(); row && *row > 0 && *row < grid->RowCount())
+            if (!grid->viewport()->rect().intersects(grid->visualRect(grid->cellIndex(1, *row))))
                 return QStringLiteral("row %1 should be in view").arg(*row);
-        }
-        QModelIndexList want;
-        if (const auto row = model.foundRow()) {
-            for (int col = 1; col <= 4; ++col)
-                want << grid->cellIndex(col, *row);
-        } else if (selectedAll) {
-            for (int row = 1; row < grid->RowCount() - 1; ++row)
-                for (int col = 1; col <= 4; ++col)
-                    want << grid->cellIndex(col, row);
-        } else if (searched) {
-            // A search that finds nothing leaves the selection.
-            want = selectionBefore.indexes();
-        } else {
+        if (!model.foundRow() && !selectedAll && !searched)
             return {};
-        }
+        // A search that finds nothing leaves the selection as it was.
+        QModelIndexList want =
+            model.foundRow() || selectedAll ? QModelIndexList() : selectionBefore.indexes();
+        const int first = model.foundRow().value_or(1);
+        const int last = model.foundRow() ? first : selectedAll ? grid->RowCount() - 2 : 0;
+        for (int row = first; row <= last; ++row)
+            for (int col = 1; col <= 4; ++col)
+                want << grid->cellIndex(col, row);
         QModelIndexList got = grid->selectionModel()->selectedIndexes();
         std::sort(got.begin(), got.end());
         std::sort(want.begin(), want.end());
@@ -554,21 +496,6 @@ private:
         if (model.foundRow() && form->focusWidget() != focusBefore)
             return QStringLiteral("the search moved the focus");
         return {};
-    }
-
-    std::size_t labelIndex(int n) const {
-        for (std::size_t i = 0; i < stored.size(); ++i)
-            if (stored[i].first->objectName() == QStringLiteral("Label%1").arg(6 + n))
-                return i;
-        qFatal("no stored Label%d", 6 + n);
-    }
-
-    static QString rectText(const QRect& r) {
-        return QStringLiteral("(%1, %2, %3 x %4)")
-            .arg(r.x())
-            .arg(r.y())
-            .arg(r.width())
-            .arg(r.height());
     }
 
     QString compareRefusal() const {

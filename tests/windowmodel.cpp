@@ -170,16 +170,6 @@ void WindowModel::write(const QRect& cells, const Block& texts) {
     record(before, cells.top());
 }
 
-bool WindowModel::selectAllAndCopy() {
-    forget();
-    const int lastEntryRow = int(state.cells.size()) - 2;
-    if (lastEntryRow < 1)
-        return false; // nothing to select: the action is disabled
-    begin();
-    copy(QRect(QPoint(1, 1), QPoint(4, lastEntryRow)));
-    return true;
-}
-
 void WindowModel::paste(int col, int row) {
     const Block& rows = clipboard;
     forget();

@@ -49,8 +49,6 @@ public:
     void copy(const QRect& cells);
     void cut(const QRect& cells);
     void erase(const QRect& cells);
-    /// Select all, then copy; false when there is no entry row to select.
-    bool selectAllAndCopy();
     /// Pastes the rows of the clipboard's text at (col, row).
     void paste(int col, int row);
     /// Puts a text on the clipboard, as another program does.
@@ -61,6 +59,8 @@ public:
     void moveTo(int col, int row);
     /// What the actions do first: an open editor's text is committed, a step when it changed.
     void commitOpenEditor();
+    /// What an action does first but the commit, for one that turns out disabled.
+    void forget();
 
     /// What the grid shows, an open editor's text included.
     const QList<QStringList>& grid() const { return state.cells; }
@@ -113,8 +113,6 @@ private:
 
     /// Every action starts here: nothing refused or shown yet, and an open editor committed.
     void begin();
-    /// What begin() does but the commit, for an action that turns out disabled.
-    void forget();
     /// Each returns the grid row that it changed, 0 for none.
     int add();
     int remove();
