@@ -108,7 +108,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     history->setUndoLimit(kUndoSteps);
     platform::StringGrid* grid = ui->StringGrid1;
     grid->setEditHandler([this, grid](const platform::CellEdit& edit) {
-        history->push(new CellEditCommand(grid, edit));
+        pushStep(std::make_unique<CellEditCommand>(grid, edit));
     });
     QAction* undo = history->createUndoAction(this);
     QAction* redo = history->createRedoAction(this);
@@ -180,8 +180,16 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 TForm1::~TForm1() {
+    // An editor still open commits as the grid goes; there is no history left to take it.
+    ui->StringGrid1->setEditHandler({});
     if (Form1 == this)
         Form1 = nullptr;
+}
+
+void TForm1::pushStep(std::unique_ptr<QUndoCommand> step) {
+    // The first redo carries the command out; should it throw, the step is dropped unrecorded.
+    history->push(step.get());
+    step.release();
 }
 
 void TForm1::connectButton(QPushButton* button, void (TForm1::*handler)(QObject*)) {
@@ -205,7 +213,7 @@ void TForm1::Button1Click(QObject* /*Sender*/) {
                       EntryInput(ui->Edit3, ui->Label3), EntryInput(ui->Edit4, ui->Label4)});
     const std::int32_t position = readNumber(EntryInput(ui->Edit6, ui->Label10));
     // Inserts, grows the grid to the list and repaints it.
-    history->push(new AddCommand(ui->StringGrid1, input, position));
+    pushStep(std::make_unique<AddCommand>(ui->StringGrid1, input, position));
 }
 
 void TForm1::Button2Click(QObject* /*Sender*/) {
@@ -219,7 +227,7 @@ void TForm1::Button2Click(QObject* /*Sender*/) {
     if (match < 0 && tableEdits(drives).isClean(drives))
         return;
     // Removes, shrinks the grid to the list and repaints it.
-    history->push(new RemoveCommand(ui->StringGrid1, input, match));
+    pushStep(std::make_unique<RemoveCommand>(ui->StringGrid1, input, match));
 }
 
 void TForm1::Button3Click(QObject* /*Sender*/) {
@@ -244,7 +252,7 @@ void TForm1::Button4Click(QObject* /*Sender*/) {
         return; // nothing to clear
     // Empties the list, sets the grid to its two rows and repaints it.
     spisok empty;
-    history->push(new ReplaceCommand(
+    pushStep(std::make_unique<ReplaceCommand>(
         ui->StringGrid1, QCoreApplication::translate("TForm1", "Clear the list"), empty, false));
 }
 
@@ -268,7 +276,7 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
     if (sameEntries(rebuilt, drives) && tableEdits(drives).isClean(drives))
         return;
     // Puts the rebuilt list in place and repaints the grid.
-    history->push(new ReplaceCommand(
+    pushStep(std::make_unique<ReplaceCommand>(
         grid, QCoreApplication::translate("TForm1", "Accept the edits"), rebuilt, true));
 }
 

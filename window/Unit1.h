@@ -12,6 +12,7 @@
 #include <memory>
 
 class QPushButton;
+class QUndoCommand;
 class QUndoStack;
 struct TableEdits;
 
@@ -49,6 +50,8 @@ private:
     /// Keeps the grid's stored margins to the window's edges from now on, and gives the window a
     /// minimum size that keeps every control whole.
     void layOutGrid();
+    /// Carries `step` out and records it in the history.
+    void pushStep(std::unique_ptr<QUndoCommand> step);
 
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<ResultPhrase> results;
