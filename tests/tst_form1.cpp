@@ -110,6 +110,8 @@ void tst_form1::controlTable() {
     QVERIFY(control);
     QCOMPARE(control->parentWidget(), w->form());
     QCOMPARE(control->pos(), geometry.topLeft());
+    // The narrowest window still holds every control but the table, which narrows, whole.
+    QVERIFY(name == "StringGrid1" || QRect(QPoint(), w->form()->minimumSize()).contains(geometry));
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         // Labels size themselves to their caption: never smaller than the table says.
         QVERIFY(control->width() >= geometry.width());
