@@ -137,8 +137,9 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
     connect(cells, &QAbstractItemModel::rowsInserted, this, &StringGrid::updateActions);
     connect(cells, &QAbstractItemModel::rowsRemoved, this, &StringGrid::updateActions);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
-            &StringGrid::updateActions);
+            &StringGrid::updatePasteAction);
     updateActions();
+    updatePasteAction();
 }
 
 const QString& StringGrid::Cells(int col, int row) const {
@@ -443,9 +444,14 @@ void StringGrid::updateActions() {
     cutAction->setEnabled(hasCells);
     copyAction->setEnabled(hasCells);
     deleteAction->setEnabled(hasCells);
+    selectAllAction->setEnabled(RowCount() - 2 >= fixedRows() && ColCount() > fixedCols());
+}
+
+void StringGrid::updatePasteAction() {
+    // Asking the clipboard may mean asking another program: only when it changes, or the menu
+    // opens.
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     pasteAction->setEnabled(data && data->hasText() && !data->text().isEmpty());
-    selectAllAction->setEnabled(RowCount() - 2 >= fixedRows() && ColCount() > fixedCols());
 }
 
 void StringGrid::openMenu(const QPoint& globalPos) {
@@ -459,6 +465,7 @@ void StringGrid::openMenu(const QPoint& globalPos) {
     menu->addSeparator();
     menu->addAction(selectAllAction);
     updateActions();
+    updatePasteAction();
     menu->popup(globalPos);
 }
 

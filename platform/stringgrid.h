@@ -133,7 +133,9 @@ private:
     /// editor committed first, and shows what `slot` throws in the error dialog.
     QAction* makeAction(const char* name, const QString& text, const QKeySequence& keys,
                         void (StringGrid::*slot)());
+    /// Enables the actions that can act on the cells as they are now.
     void updateActions();
+    void updatePasteAction();
     void openMenu(const QPoint& globalPos);
     /// The smallest rectangle of cells that holds the selection, or the current cell; empty when
     /// there is neither. In grid columns and rows.
