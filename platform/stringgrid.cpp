@@ -99,7 +99,7 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
             });
     setCornerButtonEnabled(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // By the pixel: a column that just fits calls for no scroll bar, as one cut short does.
+    // By the pixel: columns that fill the grid exactly call for no scroll bar.
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setShowGrid(true);

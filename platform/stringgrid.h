@@ -144,11 +144,11 @@ private:
 
     StringGridModel* cells;
     std::function<void(const CellEdit&)> editHandler;
-    QAction* cutAction;
-    QAction* copyAction;
-    QAction* pasteAction;
-    QAction* deleteAction;
-    QAction* selectAllAction;
+    QAction* cutAction = nullptr;
+    QAction* copyAction = nullptr;
+    QAction* pasteAction = nullptr;
+    QAction* deleteAction = nullptr;
+    QAction* selectAllAction = nullptr;
     QList<QAction*> leadingActions;
     QMenu* menu = nullptr;
     std::vector<int> chosenWidths; ///< per column: the width the user gave it, or 0
