@@ -316,12 +316,16 @@ void StringGrid::showRow(int row, bool select) {
     const QModelIndex first = cellIndex(fixedCols(), row);
     if (!first.isValid())
         return;
-    if (select) {
-        const QModelIndex last = cellIndex(ColCount() - 1, row);
-        selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
-        selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
-    }
+    if (select)
+        selectCells(QRect(QPoint(fixedCols(), row), QPoint(ColCount() - 1, row)));
     scrollTo(first);
+}
+
+void StringGrid::selectCells(const QRect& rect) {
+    const QModelIndex first = cellIndex(rect.left(), rect.top());
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(first, cellIndex(rect.right(), rect.bottom())),
+                             QItemSelectionModel::ClearAndSelect);
 }
 
 QRect StringGrid::selectedRect() const {
@@ -404,12 +408,7 @@ void StringGrid::paste() {
             row << QString();
     requestEdit({target.left(), target.top(), rows, int(rowCount),
                  QCoreApplication::translate("platform", "Paste")});
-    selectionModel()->setCurrentIndex(cellIndex(target.left(), target.top()),
-                                      QItemSelectionModel::NoUpdate);
-    selectionModel()->select(
-        QItemSelection(cellIndex(target.left(), target.top()),
-                       cellIndex(target.left() + int(width) - 1, int(lastRow))),
-        QItemSelectionModel::ClearAndSelect);
+    selectCells(QRect(target.topLeft(), QPoint(target.left() + int(width) - 1, int(lastRow))));
 }
 
 void StringGrid::selectEntries() {
@@ -418,9 +417,7 @@ void StringGrid::selectEntries() {
         clearSelection();
         return;
     }
-    selectionModel()->select(QItemSelection(cellIndex(fixedCols(), fixedRows()),
-                                            cellIndex(ColCount() - 1, lastEntryRow)),
-                             QItemSelectionModel::ClearAndSelect);
+    selectCells(QRect(QPoint(fixedCols(), fixedRows()), QPoint(ColCount() - 1, lastEntryRow)));
 }
 
 QAction* StringGrid::makeAction(const char* name, const QString& text, const QKeySequence& keys,

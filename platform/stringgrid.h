@@ -141,6 +141,9 @@ private:
     /// there is neither. In grid columns and rows.
     QRect selectedRect() const;
     void blankSelection(const QString& name);
+    /// Selects a rectangle of cells, in grid columns and rows, its top-left cell current; the focus
+    /// stays where it is.
+    void selectCells(const QRect& rect);
 
     StringGridModel* cells;
     std::function<void(const CellEdit&)> editHandler;

@@ -172,8 +172,6 @@ void tst_accessibility::buttonsWorkFromTheKeyboard_data() {
     QTest::newRow("Enter in the search field searches") << "Edit5" << int(Qt::Key_Return) << 2;
     QTest::newRow("Ctrl+Z on a button undoes the last add")
         << "Button4" << (Qt::CTRL | Qt::Key_Z).toCombined() << 1;
-    QTest::newRow("Ctrl+Z on the table undoes the last add")
-        << "StringGrid1" << (Qt::CTRL | Qt::Key_Z).toCombined() << 1;
     QTest::newRow("Ctrl+Z in an edit undoes only its own typing")
         << "Edit6" << (Qt::CTRL | Qt::Key_Z).toCombined() << 2;
     QTest::newRow("Ctrl+Enter presses nothing")

@@ -187,6 +187,10 @@ TForm1::~TForm1() {
 }
 
 void TForm1::pushStep(std::unique_ptr<QUndoCommand> step) {
+    // A step that would change nothing is dropped here: pushed, even obsolete, it would cost the
+    // steps that could be redone.
+    if (step->isObsolete())
+        return;
     // The first redo carries the command out; should it throw, the step is dropped unrecorded.
     history->push(step.get());
     step.release();
@@ -223,9 +227,6 @@ void TForm1::Button2Click(QObject* /*Sender*/) {
         return;
     const std::int32_t at = drives.indexOf(input);
     const std::int32_t match = matches(input, *drives.at(at)) ? at : -1;
-    // A remove that matches nothing only repaints; it is a step only when that changes the table.
-    if (match < 0 && tableEdits(drives).isClean(drives))
-        return;
     // Removes, shrinks the grid to the list and repaints it.
     pushStep(std::make_unique<RemoveCommand>(ui->StringGrid1, input, match));
 }
@@ -248,8 +249,6 @@ void TForm1::Button3Click(QObject* /*Sender*/) {
 }
 
 void TForm1::Button4Click(QObject* /*Sender*/) {
-    if (drives.empty() && tableEdits(drives).isClean(drives))
-        return; // nothing to clear
     // Empties the list, sets the grid to its two rows and repaints it.
     spisok empty;
     pushStep(std::make_unique<ReplaceCommand>(
@@ -272,9 +271,6 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
                    EntryInput(grid, kColumns[2].col, row), EntryInput(grid, kColumns[3].col, row)});
         rebuilt.insert(entry, row - kFirstEntryRow);
     }
-    // An accept that changes neither the list nor what the table shows is no step.
-    if (sameEntries(rebuilt, drives) && tableEdits(drives).isClean(drives))
-        return;
     // Puts the rebuilt list in place and repaints the grid.
     pushStep(std::make_unique<ReplaceCommand>(
         grid, QCoreApplication::translate("TForm1", "Accept the edits"), rebuilt, true));

@@ -10,6 +10,22 @@
 
 #include <cstring>
 
+namespace {
+
+/// Whether two lists hold the same entries in the same order. Linear.
+bool sameEntries(const spisok& a, const spisok& b) {
+    if (a.size() != b.size())
+        return false;
+    for (const node *p = a.headNode(), *q = b.headNode(); p; p = p->next, q = q->next)
+        if (std::strncmp(p->firma, q->firma, kTextFieldSize) != 0 ||
+            std::strncmp(p->marka, q->marka, kTextFieldSize) != 0 || p->objom != q->objom ||
+            p->zena != q->zena)
+            return false;
+    return true;
+}
+
+} // namespace
+
 ListCommand::ListCommand(const QString& text, platform::StringGrid* grid, const spisok& shown)
     : QUndoCommand(text), grid(grid), before(tableEdits(shown)) {}
 
@@ -51,6 +67,8 @@ RemoveCommand::RemoveCommand(platform::StringGrid* grid, const vint& description
       description(description), index(index) {
     if (index >= 0)
         removed = recordOf(*drives.at(index));
+    // Matching nothing, it only repaints: a step only when that changes the table.
+    setObsolete(index < 0 && tableShowsOnly(drives));
 }
 
 void RemoveCommand::changeList() {
@@ -66,6 +84,8 @@ void RemoveCommand::restoreList() {
 ReplaceCommand::ReplaceCommand(platform::StringGrid* grid, const QString& text, spisok& replacement,
                                bool readFromTable)
     : ListCommand(text, grid, readFromTable ? replacement : drives), readFromTable(readFromTable) {
+    const bool sameList = readFromTable ? sameEntries(replacement, drives) : drives.empty();
+    setObsolete(sameList && tableShowsOnly(readFromTable ? replacement : drives));
     other.swap(replacement);
 }
 
@@ -92,15 +112,4 @@ void CellEditCommand::redo() {
 void CellEditCommand::undo() {
     grid->apply(before);
     grid->showRow(before.row);
-}
-
-bool sameEntries(const spisok& a, const spisok& b) {
-    if (a.size() != b.size())
-        return false;
-    for (const node *p = a.headNode(), *q = b.headNode(); p; p = p->next, q = q->next)
-        if (std::strncmp(p->firma, q->firma, kTextFieldSize) != 0 ||
-            std::strncmp(p->marka, q->marka, kTextFieldSize) != 0 || p->objom != q->objom ||
-            p->zena != q->zena)
-            return false;
-    return true;
 }

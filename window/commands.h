@@ -35,7 +35,8 @@ TableEdits tableEdits(const spisok& s);
 /// A command that changes `drives`. Its first redo() carries the command out; every redo() ends
 /// with the table showing the list (one row per entry and one blank row) and every undo() with
 /// the table as it was before, edits not accepted included. The row that changed is scrolled
-/// into view.
+/// into view. A command that would change neither the list nor the table marks itself obsolete:
+/// it is no step.
 class ListCommand : public QUndoCommand {
 public:
     void redo() override;
@@ -50,6 +51,8 @@ protected:
     virtual const spisok& shownBefore() const;
     /// The grid row to show after either.
     virtual int changedRow() const = 0;
+    /// Whether the table shows just `shown`, nothing typed beyond it.
+    bool tableShowsOnly(const spisok& shown) const { return before.isClean(shown); }
 
 private:
     platform::StringGrid* grid;
@@ -121,6 +124,3 @@ private:
     platform::CellEdit after;
     platform::CellEdit before;
 };
-
-/// Whether two lists hold the same entries in the same order. Linear.
-bool sameEntries(const spisok& a, const spisok& b);
