@@ -92,9 +92,7 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
             [this](int section, int, int size) {
                 if (fitting)
                     return;
-                if (std::size_t(section) >= chosenWidths.size())
-                    chosenWidths.resize(std::size_t(section) + 1, 0);
-                chosenWidths[std::size_t(section)] = size;
+                columnWidths.choose(section, size);
                 fitColumns();
             });
     setCornerButtonEnabled(false);
@@ -164,7 +162,7 @@ int StringGrid::ColCount() const {
 
 void StringGrid::setColCount(int columns) {
     cells->setGridColCount(columns);
-    chosenWidths.clear(); // new columns: none sized by the user yet
+    columnWidths.forgetChoices(); // new columns: none sized by the user yet
     fitColumns();
 }
 
@@ -192,7 +190,7 @@ int StringGrid::defaultColWidth() const {
 
 void StringGrid::setDefaultColWidth(int width) {
     horizontalHeader()->setDefaultSectionSize(width);
-    chosenWidths.clear(); // the new default is nobody's choice
+    columnWidths.forgetChoices(); // the new default is nobody's choice
     showFixedCells();
     fitColumns();
 }
@@ -213,25 +211,10 @@ void StringGrid::updateGeometries() {
 
 void StringGrid::fitColumns() {
     QHeaderView* header = horizontalHeader();
-    const int count = header->count();
-    if (fitting || count == 0)
+    if (fitting || header->count() == 0)
         return;
-    chosenWidths.resize(std::size_t(count), 0);
-    const int room = viewport()->width();
-    int chosen = 0;
-    int unchosen = 0;
-    for (const int width : chosenWidths)
-        width > 0 ? chosen += width : ++unchosen;
-    // The columns nobody sized share what the others leave, between their least and the default.
-    const int share =
-        unchosen > 0 ? std::clamp((room - chosen) / unchosen, kMinColWidth, defaultColWidth()) : 0;
-    std::vector<int> widths(static_cast<std::size_t>(count));
-    int total = 0;
-    for (std::size_t i = 0; i < widths.size(); ++i)
-        total += widths[i] = chosenWidths[i] > 0 ? chosenWidths[i] : share;
-    // The last column takes the room that is left, so that the columns fill the grid.
-    if (total < room)
-        widths.back() += room - total;
+    const std::vector<int> widths =
+        columnWidths.share(header->count(), viewport()->width(), kMinColWidth, defaultColWidth());
     fitting = true;
     bool resized = false;
     for (std::size_t i = 0; i < widths.size(); ++i)
@@ -283,33 +266,7 @@ void StringGrid::requestEdit(const CellEdit& edit) {
     if (editHandler)
         editHandler(edit);
     else
-        apply(edit);
-}
-
-void StringGrid::apply(const CellEdit& edit) {
-    // Rows that the edit needs come first; rows that it drops go last.
-    if (edit.rowCount > RowCount())
-        setRowCount(edit.rowCount);
-    {
-        GridUpdate update(cells);
-        for (qsizetype r = 0; r < edit.texts.size(); ++r)
-            for (qsizetype c = 0; c < edit.texts[r].size(); ++c)
-                setCells(edit.col + int(c), edit.row + int(r), edit.texts[r][c]);
-    }
-    setRowCount(edit.rowCount);
-}
-
-CellEdit StringGrid::inverseOf(const CellEdit& edit) const {
-    CellEdit before{edit.col, edit.row, {}, RowCount(), edit.name};
-    before.texts.reserve(edit.texts.size());
-    for (qsizetype r = 0; r < edit.texts.size(); ++r) {
-        QStringList row;
-        row.reserve(edit.texts[r].size());
-        for (qsizetype c = 0; c < edit.texts[r].size(); ++c)
-            row << Cells(edit.col + int(c), edit.row + int(r));
-        before.texts << row;
-    }
-    return before;
+        cells->apply(edit);
 }
 
 void StringGrid::showRow(int row, bool select) {
@@ -394,8 +351,9 @@ void StringGrid::paste() {
                 .arg(QString::number(width), QString::number(fit), QString::number(target.left())));
     // Rows that reach the blank last row become entry rows above a new blank last row.
     const qsizetype lastRow = target.top() + rows.size() - 1;
-    const qsizetype rowCount =
-        std::max<qsizetype>(RowCount(), lastRow >= RowCount() - 1 ? lastRow + 2 : RowCount());
+    const qsizetype rowCount = lastRow < gridRows().blankRow(RowCount())
+                                   ? RowCount()
+                                   : gridRows().rowCountEndingAt(lastRow);
     if (rowCount > kMaxRows)
         throw Exception(QCoreApplication::translate(
                             "platform",
@@ -412,12 +370,13 @@ void StringGrid::paste() {
 }
 
 void StringGrid::selectEntries() {
-    const int lastEntryRow = RowCount() - 2;
-    if (lastEntryRow < fixedRows() || ColCount() <= fixedCols()) {
+    const GridRows rows = gridRows();
+    if (!rows.hasEntryRows(RowCount()) || ColCount() <= fixedCols()) {
         clearSelection();
         return;
     }
-    selectCells(QRect(QPoint(fixedCols(), fixedRows()), QPoint(ColCount() - 1, lastEntryRow)));
+    selectCells(QRect(QPoint(fixedCols(), rows.firstEntryRow()),
+                      QPoint(ColCount() - 1, rows.lastEntryRow(RowCount()))));
 }
 
 QAction* StringGrid::makeAction(const char* name, const QString& text, const QKeySequence& keys,
@@ -441,7 +400,7 @@ void StringGrid::updateActions() {
     cutAction->setEnabled(hasCells);
     copyAction->setEnabled(hasCells);
     deleteAction->setEnabled(hasCells);
-    selectAllAction->setEnabled(RowCount() - 2 >= fixedRows() && ColCount() > fixedCols());
+    selectAllAction->setEnabled(gridRows().hasEntryRows(RowCount()) && ColCount() > fixedCols());
 }
 
 void StringGrid::updatePasteAction() {

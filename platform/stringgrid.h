@@ -4,29 +4,19 @@
 // stringgrid.h - a grid of editable texts with a fixed heading row and column.
 #pragma once
 
+#include "columnwidths.h"
+#include "gridrows.h"
+#include "stringgridmodel.h"
+
 #include <QList>
-#include <QStringList>
 #include <QTableView>
 
 #include <functional>
-#include <vector>
 
 class QAction;
 class QMenu;
 
 namespace platform {
-
-class StringGridModel;
-
-/// Texts that the user writes into the grid at once: a rectangle of cells whose top-left cell is
-/// (col, row), and the row count the grid has afterwards.
-struct CellEdit {
-    int col = 0;
-    int row = 0;
-    QList<QStringList> texts; ///< rows of equal width
-    int rowCount = 0;
-    QString name; ///< what the user did, for the user: "Paste", "Delete", …
-};
 
 /// A table view over its own StringGridModel. Cells are addressed (column, row) over the whole
 /// grid, the fixed heading row and column included, so the headings are written like any cell;
@@ -34,8 +24,8 @@ struct CellEdit {
 /// other cells are edited in place by typing, F2 or a double click, and through the clipboard:
 /// cut, copy, paste, delete and select all, from the keyboard and from the context menu.
 ///
-/// The last row is the blank row of new entries: select all leaves it out, and a paste that
-/// reaches it grows the grid so that one blank row stays last.
+/// Its rows follow GridRows: the last row is the blank row of new entries; select all leaves it
+/// out, and a paste that reaches it grows the grid so that one blank row stays last.
 class StringGrid : public QTableView {
     Q_OBJECT
     Q_PROPERTY(int colCount READ ColCount WRITE setColCount)
@@ -59,6 +49,8 @@ public:
     int ColCount() const;
     void setColCount(int columns);
     int fixedRows() const;
+    /// Which row shows what: the heading row, the entry rows, the blank last row.
+    GridRows gridRows() const { return GridRows{fixedRows()}; }
     /// None or one: the heading row.
     void setFixedRows(int rows);
     int fixedCols() const;
@@ -81,14 +73,10 @@ public:
     StringGridModel* gridModel() const { return cells; }
 
     /// Who carries out what the user writes into the cells (typing, paste, cut, delete); by default
-    /// apply(). An empty handler restores that.
+    /// the model applies it. An empty handler restores that.
     void setEditHandler(std::function<void(const CellEdit&)> handler);
     /// Hands `edit` to the edit handler.
     void requestEdit(const CellEdit& edit);
-    /// Sets the row count and writes the texts of `edit`, texts first where rows go away.
-    void apply(const CellEdit& edit);
-    /// What undoes `edit`: the texts it overwrites and the row count as they are now.
-    CellEdit inverseOf(const CellEdit& edit) const;
 
     /// Scrolls grid row `row` into view; selects its cells too when `select` holds. The current
     /// cell moves to the row, the focus does not.
@@ -125,9 +113,8 @@ protected:
 
 private:
     void showFixedCells();
-    /// Gives the columns their widths: a column the user sized keeps its width; the others share
-    /// the room left, from kMinColWidth up to the default width (a horizontal scroll bar shows
-    /// only when they cannot get their least); the last column takes what room remains.
+    /// Gives the columns the widths that ColumnWidths shares out of the viewport's, kMinColWidth
+    /// the least.
     void fitColumns();
     /// An action of the grid's keys and context menu, named `name`, that runs `slot` with an open
     /// editor committed first, and shows what `slot` throws in the error dialog.
@@ -154,7 +141,7 @@ private:
     QAction* selectAllAction = nullptr;
     QList<QAction*> leadingActions;
     QMenu* menu = nullptr;
-    std::vector<int> chosenWidths; ///< per column: the width the user gave it, or 0
+    ColumnWidths columnWidths;
     bool fitting = false;
 };
 

@@ -115,6 +115,32 @@ void StringGridModel::setGridRowCount(int count) {
     }
 }
 
+void StringGridModel::apply(const CellEdit& edit) {
+    // Rows that the edit needs come first; rows that it drops go last.
+    if (edit.rowCount > rows)
+        setGridRowCount(edit.rowCount);
+    {
+        GridUpdate update(this);
+        for (qsizetype r = 0; r < edit.texts.size(); ++r)
+            for (qsizetype c = 0; c < edit.texts[r].size(); ++c)
+                setCells(edit.col + int(c), edit.row + int(r), edit.texts[r][c]);
+    }
+    setGridRowCount(edit.rowCount);
+}
+
+CellEdit StringGridModel::inverseOf(const CellEdit& edit) const {
+    CellEdit before{edit.col, edit.row, {}, rows, edit.name};
+    before.texts.reserve(edit.texts.size());
+    for (qsizetype r = 0; r < edit.texts.size(); ++r) {
+        QStringList row;
+        row.reserve(edit.texts[r].size());
+        for (qsizetype c = 0; c < edit.texts[r].size(); ++c)
+            row << cells(edit.col + int(c), edit.row + int(r));
+        before.texts << row;
+    }
+    return before;
+}
+
 void StringGridModel::setGridColCount(int count) {
     count = std::max(count, 1);
     if (count == columns)

@@ -6,11 +6,23 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
 namespace platform {
+
+/// Texts that the user writes into the grid at once: a rectangle of cells whose top-left cell is
+/// (col, row), and the row count the grid has afterwards.
+struct CellEdit {
+    int col = 0;
+    int row = 0;
+    QList<QStringList> texts; ///< rows of equal width
+    int rowCount = 0;
+    QString name; ///< what the user did, for the user: "Paste", "Delete", …
+};
 
 /// Holds every cell's text, row by row, addressed (column, row) over the whole grid. The first
 /// `fixedRows()` rows and `fixedCols()` columns (none or one of each) are fixed: they are not items
@@ -53,6 +65,11 @@ public:
     void setFixedRows(int count);
     /// One fixed column at most: it is shown as the one header column.
     void setFixedCols(int count);
+
+    /// Sets the row count and writes the texts of `edit`, texts first where rows go away.
+    void apply(const CellEdit& edit);
+    /// What undoes `edit`: the texts it overwrites and the row count as they are now.
+    CellEdit inverseOf(const CellEdit& edit) const;
 
     /// Between beginUpdate() and the matching endUpdate() cell writes announce nothing; the last
     /// endUpdate() announces every cell as changed at once. For repainting many cells cheaply.

@@ -7,10 +7,13 @@
 #include "platform/stringgrid.h"
 #include "window/textfield.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace {
 
@@ -32,6 +35,22 @@ void fillRemoveRow(const WindowTest& w, const QString& description) {
 }
 
 const QStringList kThree = {"A|a|10|700", "B|b|20|4000", "C|c|30|4000"};
+
+/// Triggers the window's action named `name`, as its keys or its menu entry do.
+void trigger(const WindowTest& w, const char* name) {
+    auto* action = w.form()->findChild<QAction*>(QLatin1String(name));
+    QVERIFY2(action, name);
+    action->trigger();
+}
+
+/// Selects the grid's cells from (left, top) to (right, bottom), the first current.
+void selectCells(const WindowTest& w, int left, int top, int right, int bottom) {
+    platform::StringGrid* grid = w.grid();
+    grid->setCurrentIndex(grid->cellIndex(left, top));
+    grid->selectionModel()->select(
+        QItemSelection(grid->cellIndex(left, top), grid->cellIndex(right, bottom)),
+        QItemSelectionModel::ClearAndSelect);
+}
 const QStringList kNotFound = {"net", "takogo", "vinta"};
 
 } // namespace
@@ -62,6 +81,9 @@ private slots:
     void acceptTakesTheCellStillBeingEdited();
     void unacceptedEditsAreReplacedByTheNextCommand_data();
     void unacceptedEditsAreReplacedByTheNextCommand();
+
+    void everyStepUndoesAndRedoes_data();
+    void everyStepUndoesAndRedoes();
 
     void exitClosesTheWindowAndEndsTheLoop();
 
@@ -174,6 +196,7 @@ void tst_commands::searchResultIsReadable_data() {
     QTest::addColumn<bool>("shortened");
     QTest::newRow("short texts, shown whole") << "A|a|10|5" << false;
     QTest::newRow("the default entry, read whole") << "seagate|barracuda|80|5" << false;
+    QTest::newRow("a long model pushes the capacity") << "A|barracuda|80|5" << false;
     QTest::newRow("long texts, shortened") << "ЩЩЩЩЩЩЩЩЩ|Барракуда|-2147483648|5" << true;
     QTest::newRow("markup, shown as typed") << "<b>ab</b>|<br>x|500|5" << false;
     QTest::newRow("markup, shortened") << "ЩЩЩЩЩЩЩЩЩ|<i>ЩЩЩЩЩЩ|-2147483648|5" << true;
@@ -188,6 +211,7 @@ void tst_commands::searchResultIsReadable() {
     const QStringList typed = entry.split('|').mid(0, 3);
     QCOMPARE(w->state().labels, typed); // as a screen reader reads them
     const QWidget* next[] = {w->label("Label7"), w->label("Label8"), w->grid()};
+    const int storedX[] = {240, 288}; // where Label7 and Label8 stand until pushed
     bool anyShortened = false;
     for (int i = 0; i < 3; ++i) {
         const QLabel* label = w->label(QByteArray("Label") + char('6' + i));
@@ -195,6 +219,10 @@ void tst_commands::searchResultIsReadable() {
         QVERIFY(label->x() + label->width() <= next[i]->x());
         const int advance = label->fontMetrics().horizontalAdvance(label->text());
         QVERIFY(advance <= label->width());
+        // A pushed label starts a space's width after the text before it, as words do.
+        if (i < 2 && next[i]->x() > storedX[i])
+            QVERIFY(next[i]->x() >=
+                    label->x() + advance + label->fontMetrics().horizontalAdvance(u' '));
         const bool whole = label->text() == typed[i];
         QCOMPARE(whole,
                  label->fontMetrics().horizontalAdvance(typed[i]) <= next[i]->x() - label->x());
@@ -326,6 +354,73 @@ void tst_commands::unacceptedEditsAreReplacedByTheNextCommand() {
     QVERIFY(w->grid()->Cells(1, 1) != "typed");
     QCOMPARE(w->grid()->Cells(1, 1),
              drives.empty() ? QString() : fieldText(drives.headNode()->firma));
+}
+
+void tst_commands::everyStepUndoesAndRedoes_data() {
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("pending");
+    const char* const steps[] = {"add at the front",
+                                 "add in the middle",
+                                 "add at the end",
+                                 "remove the head",
+                                 "remove a middle entry",
+                                 "remove the tail",
+                                 "clear",
+                                 "accept",
+                                 "type into a cell",
+                                 "paste that grows the table",
+                                 "cut",
+                                 "delete"};
+    for (const bool pending : {false, true})
+        for (const char* step : steps)
+            QTest::addRow("%s%s", step, pending ? ", edits pending" : "")
+                << QString::fromLatin1(step) << pending;
+}
+
+void tst_commands::everyStepUndoesAndRedoes() {
+    QFETCH(QString, step);
+    QFETCH(bool, pending);
+    // The head and the middle entry begin with the same letters; only the numbers tell them apart.
+    w->addAll({"seagate|barracuda|80|4000", "samsung|bigfoot|120|5000", "maxtor|diamond|40|900"});
+    if (step == "accept")
+        w->typeIntoCell(4, 2, "5500"); // what the step takes into the list
+    if (pending)
+        w->typeIntoCell(1, 4, "typed"); // in the blank last row, not accepted
+    const WindowState before = w->state();
+    const int steps = w->form()->undoStack()->count();
+    if (step.startsWith("add")) {
+        w->add("new", "entry", "1", "2",
+               step.endsWith("front")    ? "0"
+               : step.endsWith("middle") ? "1"
+                                         : "99");
+    } else if (step.startsWith("remove")) {
+        // Described by other texts than the entry's own, with its first letters and numbers.
+        fillRemoveRow(*w, step.endsWith("head")   ? "sq|bq|80|4000"
+                          : step.endsWith("tail") ? "mq|dq|40|900"
+                                                  : "sx|bx|120|5000");
+        w->click("Button2");
+    } else if (step == "clear" || step == "accept") {
+        w->click(step == "clear" ? "Button4" : "Button6");
+    } else if (step == "type into a cell") {
+        w->typeIntoCell(2, 2, "typed");
+    } else if (step == "cut" || step == "delete") {
+        selectCells(*w, 1, 1, 2, 2);
+        trigger(*w, step.toLatin1());
+    } else {
+        QGuiApplication::clipboard()->setText("P1\tp1\t1\t1\nP2\tp2\t2\t2\n");
+        selectCells(*w, 1, 4, 1, 4);
+        trigger(*w, "paste");
+    }
+    QVERIFY2(w->errors.isEmpty(), qPrintable(w->errors.join('\n')));
+    QCOMPARE(w->form()->undoStack()->count(), steps + 1);
+    const WindowState after = w->state();
+    QVERIFY(after.grid != before.grid || after.list != before.list);
+    trigger(*w, "undo");
+    QCOMPARE(w->state().list, before.list);
+    QCOMPARE(w->state().grid, before.grid);
+    trigger(*w, "redo");
+    QCOMPARE(w->state().list, after.list);
+    QCOMPARE(w->state().grid, after.grid);
 }
 
 void tst_commands::exitClosesTheWindowAndEndsTheLoop() {

@@ -3,11 +3,13 @@
 
 // tst_stringgrid.cpp - the string grid and its model: cells, fixed headings, row and column counts,
 // editing.
+#include "platform/exception.h"
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -28,6 +30,10 @@ private slots:
     void gridFinishEditingCommitsTypedText();
     void shortenedCellShowsItsTextAsTooltip_data();
     void shortenedCellShowsItsTextAsTooltip();
+    void pasteReadsBackWhatCopyWrites_data();
+    void pasteReadsBackWhatCopyWrites();
+    void pasteGrowsTheTableUpToItsBound_data();
+    void pasteGrowsTheTableUpToItsBound();
 };
 
 void tst_stringgrid::gridModelRefusesWhatIsNotItsCell() {
@@ -183,6 +189,65 @@ void tst_stringgrid::shortenedCellShowsItsTextAsTooltip() {
     QApplication::sendEvent(grid.viewport(), &help);
     QCOMPARE(QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText(), tooltip);
     QToolTip::hideText();
+}
+
+void tst_stringgrid::pasteReadsBackWhatCopyWrites_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("plain") << "ab"
+                           << "ab\n";
+    QTest::newRow("a tab") << "a\tb"
+                           << "\"a\tb\"\n";
+    QTest::newRow("CR LF") << "a\r\nb"
+                           << "\"a\r\nb\"\n";
+    QTest::newRow("a lone CR inside") << "a\rb"
+                                      << "\"a\rb\"\n";
+    QTest::newRow("a lone CR at the end") << "ab\r"
+                                          << "\"ab\r\"\n";
+    QTest::newRow("quotes") << "say \"hi\""
+                            << "\"say \"\"hi\"\"\"\n";
+}
+
+void tst_stringgrid::pasteReadsBackWhatCopyWrites() {
+    QFETCH(QString, text);
+    QFETCH(QString, copied);
+    platform::StringGrid grid;
+    grid.setRowCount(3);
+    grid.setCells(1, 1, text);
+    grid.setCurrentIndex(grid.cellIndex(1, 1));
+    grid.copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    grid.setCurrentIndex(grid.cellIndex(2, 1));
+    grid.paste();
+    QCOMPARE(grid.Cells(2, 1), text);
+    QCOMPARE(grid.RowCount(), 3);
+}
+
+void tst_stringgrid::pasteGrowsTheTableUpToItsBound_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("to the bound") << 1 << false;
+    QTest::newRow("one row past it") << 2 << true;
+}
+
+void tst_stringgrid::pasteGrowsTheTableUpToItsBound() {
+    QFETCH(int, lines);
+    QFETCH(bool, refused);
+    // Pasted into the blank last row, each line becomes an entry row above a new blank row.
+    platform::StringGrid grid;
+    grid.setRowCount(platform::StringGrid::kMaxRows - 1);
+    const int blankRow = grid.RowCount() - 1;
+    grid.setCurrentIndex(grid.cellIndex(1, blankRow));
+    QGuiApplication::clipboard()->setText(QString("x\n").repeated(lines));
+    if (refused) {
+        QVERIFY_THROWS_EXCEPTION(platform::Exception, grid.paste());
+        QCOMPARE(grid.RowCount(), platform::StringGrid::kMaxRows - 1);
+        QCOMPARE(grid.Cells(1, blankRow), "");
+    } else {
+        grid.paste();
+        QCOMPARE(grid.RowCount(), platform::StringGrid::kMaxRows);
+        QCOMPARE(grid.Cells(1, blankRow), "x");
+    }
 }
 
 QTEST_MAIN(tst_stringgrid)

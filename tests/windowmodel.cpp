@@ -15,9 +15,6 @@
 
 namespace {
 
-const char* const kCaptions[] = {"фирма",          "марка", "объем", "цена",  "цена",
-                                 "на какое место", "фирма", "марка", "объем", "цена"};
-const char* const kHeadings[] = {"", "firma", "marka", "objom", "zena"};
 const QStringList kBlankRow = {"", "", "", "", ""};
 
 bool isControl(QChar c) {
@@ -31,18 +28,6 @@ WindowModel::WindowModel()
       results({"результат", " поиска", "по цене"}),
       edits({"seagate", "barracuda", "80", "4000", "700", "1", "seagate", "barracuda", "80",
              "4000"}) {}
-
-QString WindowModel::cellName(int col, int row) {
-    return QStringLiteral("Row ") + QString::number(row) + QStringLiteral(", column ") +
-           QString::number(col) + QStringLiteral(" (") + QLatin1String(kHeadings[col]) + u')';
-}
-
-QString WindowModel::quote(const QString& text) {
-    if (text.size() <= 30)
-        return u'\'' + text + u'\'';
-    const qsizetype cut = text[29].isHighSurrogate() ? 29 : 30;
-    return u'\'' + text.left(cut) + QStringLiteral("…'");
-}
 
 QString WindowModel::decode(const std::string& bytes) {
     QStringDecoder decoder("windows-1251");
@@ -179,24 +164,14 @@ void WindowModel::paste(int col, int row) {
     qsizetype width = 0;
     for (const QStringList& line : rows)
         width = std::max(width, line.size());
-    const auto refuse = [this](const QString& message) {
-        refused = Refusal{{}, {}, -1, 0, 0, message};
-    };
-    if (width > 5 - col)
-        return refuse(QStringLiteral("The clipboard holds %1 columns, but only %2 fit from column "
-                                     "%3 to the last.")
-                          .arg(width)
-                          .arg(5 - col)
-                          .arg(col));
     const qsizetype lastRow = row + rows.size() - 1;
     const qsizetype rowCount = std::max<qsizetype>(
         state.cells.size(), lastRow >= state.cells.size() - 1 ? lastRow + 2 : 0);
-    if (rowCount > 1000000)
-        return refuse(QStringLiteral("The clipboard holds %1 lines; pasted from row %2 they would "
-                                     "make %3 rows, and the table holds at most 1000000.")
-                          .arg(rows.size())
-                          .arg(row)
-                          .arg(rowCount));
+    // Wider than the columns left, or longer than the table may grow: refused.
+    if (width > 5 - col || rowCount > 1000000) {
+        refused = Refusal{-1, 0, 0};
+        return;
+    }
     const State before = state;
     while (state.cells.size() < rowCount)
         state.cells.append(kBlankRow);
@@ -239,27 +214,22 @@ void WindowModel::run(Command command) {
 }
 
 WindowModel::Source WindowModel::editSource(int edit) const {
-    return {edits[std::size_t(edit - 1)],
-            Refusal{QString::fromUtf8(kCaptions[edit - 1]), {}, edit, 0, 0, {}}};
+    return {edits[std::size_t(edit - 1)], Refusal{edit, 0, 0}};
 }
 
 WindowModel::Source WindowModel::cellSource(int col, int row) const {
-    return {state.cells[row][col], Refusal{cellName(col, row), {}, 0, col, row, {}}};
+    return {state.cells[row][col], Refusal{0, col, row}};
 }
 
 bool WindowModel::readText(char (&field)[kTextFieldSize], const Source& source) {
     const QString& text = source.text;
-    const auto refuse = [&](const QString& quoted) {
-        refused = source.where;
-        refused->quote = quoted;
-        return false;
-    };
-    if (std::any_of(text.begin(), text.end(), isControl))
-        return refuse({});
     QStringEncoder encoder("windows-1251");
     const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError() || bytes.size() > qsizetype(kTextFieldSize - 1))
-        return refuse(quote(text));
+    if (std::any_of(text.begin(), text.end(), isControl) || encoder.hasError() ||
+        bytes.size() > qsizetype(kTextFieldSize - 1)) {
+        refused = source.where;
+        return false;
+    }
     std::memset(field, 0, kTextFieldSize);
     std::memcpy(field, bytes.constData(), std::size_t(bytes.size()));
     return true;
@@ -276,7 +246,6 @@ bool WindowModel::readNumber(std::int32_t& value, const Source& source) {
         return true;
     }
     refused = source.where;
-    refused->quote = quote(source.text);
     return false;
 }
 

@@ -24,16 +24,12 @@ public:
     enum class Command { Add, Remove, Search, Clear, Accept };
     using Block = QList<QStringList>;
 
-    /// An input that an action refused: its name as the message gives it, the text quoted in the
-    /// message (empty where the message quotes nothing), and where the user is taken back to.
-    /// A refused paste gives the whole message instead, and leads nowhere.
+    /// What an action refused: an edit (1 to 10) or a grid cell (edit 0, at col and row), which
+    /// the user is taken back to; or a paste (edit -1), which leads nowhere.
     struct Refusal {
-        QString name;
-        QString quote;
-        int edit = 0; ///< 1 to 10 for an edit, 0 for a grid cell
+        int edit = 0;
         int col = 0;
         int row = 0;
-        QString message;
     };
 
     WindowModel();
@@ -75,10 +71,6 @@ public:
     /// The grid row the last search selected, if any.
     std::optional<int> foundRow() const { return rowFound; }
 
-    /// The name the window gives a grid cell in its messages.
-    static QString cellName(int col, int row);
-    /// How a message quotes a typed text.
-    static QString quote(const QString& text);
     /// The text of a field's bytes, as the grid shows it.
     static QString decode(const std::string& bytes);
     /// Tab-separated lines as spreadsheets write them: `quoteAll` quotes every cell, `crlf` ends

@@ -30,6 +30,7 @@
 #include <QUndoStack>
 
 #include <array>
+#include <utility>
 
 spisok drives;
 vint input{};
@@ -37,45 +38,7 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-constexpr int kFirstEntryRow = 1;
 constexpr int kUndoSteps = 1000;
-
-/// The grid's columns of an entry's fields, in field order: their headings, and how a cell shows
-/// its field. Row 0 holds the headings; column 0 stays empty.
-struct Column {
-    int col;
-    const char* heading;
-    /// Whether `cell` already shows the field of `p`, found without building its text.
-    bool (*isShownIn)(QStringView cell, const node& p);
-    QString (*cellText)(const node& p);
-};
-constexpr std::array<Column, 4> kColumns = {{
-    {1, "firma", [](QStringView t, const node& p) { return isFieldText(t, p.firma); },
-     [](const node& p) { return fieldText(p.firma); }},
-    {2, "marka", [](QStringView t, const node& p) { return isFieldText(t, p.marka); },
-     [](const node& p) { return fieldText(p.marka); }},
-    {3, "objom", [](QStringView t, const node& p) { return platform::isIntText(t, p.objom); },
-     [](const node& p) { return platform::IntToStr(p.objom); }},
-    {4, "zena", [](QStringView t, const node& p) { return platform::isIntText(t, p.zena); },
-     [](const node& p) { return platform::IntToStr(p.zena); }},
-}};
-
-/// Calls `differs(col, row, p)` for every cell of rows 1 and below whose text is not what the
-/// list puts there: `p` is the entry of that row, or null where the row should be blank. Walks the
-/// list once and builds no text.
-template <typename Differs>
-void forEachDifference(const platform::StringGrid* grid, const spisok& s, const Differs& differs) {
-    const int rows = grid->RowCount();
-    int row = kFirstEntryRow;
-    for (const node* p = s.headNode(); p && row < rows; p = p->next, ++row)
-        for (const Column& column : kColumns)
-            if (!column.isShownIn(grid->Cells(column.col, row), *p))
-                differs(column, row, p);
-    for (; row < rows; ++row)
-        for (const Column& column : kColumns)
-            if (!grid->Cells(column.col, row).isEmpty())
-                differs(column, row, nullptr);
-}
 
 /// The keys that undo and redo: `first` (shown in menus), then the platform's own.
 QList<QKeySequence> keysOf(const QList<QKeySequence>& first, QKeySequence::StandardKey key) {
@@ -206,9 +169,12 @@ void TForm1::connectButton(QPushButton* button, void (TForm1::*handler)(QObject*
     });
 }
 
+ListTable TForm1::listTable() const {
+    return ListTable(ui->StringGrid1);
+}
+
 void TForm1::FormCreate(QObject* /*Sender*/) {
-    for (const Column& column : kColumns)
-        ui->StringGrid1->setCells(column.col, 0, QLatin1StringView(column.heading));
+    listTable().writeHeadings();
 }
 
 void TForm1::Button1Click(QObject* /*Sender*/) {
@@ -217,7 +183,7 @@ void TForm1::Button1Click(QObject* /*Sender*/) {
                       EntryInput(ui->Edit3, ui->Label3), EntryInput(ui->Edit4, ui->Label4)});
     const std::int32_t position = readNumber(EntryInput(ui->Edit6, ui->Label10));
     // Inserts, grows the grid to the list and repaints it.
-    pushStep(std::make_unique<AddCommand>(ui->StringGrid1, input, position));
+    pushStep(std::make_unique<AddCommand>(drives, listTable(), input, position));
 }
 
 void TForm1::Button2Click(QObject* /*Sender*/) {
@@ -228,7 +194,7 @@ void TForm1::Button2Click(QObject* /*Sender*/) {
     const std::int32_t at = drives.indexOf(input);
     const std::int32_t match = matches(input, *drives.at(at)) ? at : -1;
     // Removes, shrinks the grid to the list and repaints it.
-    pushStep(std::make_unique<RemoveCommand>(ui->StringGrid1, input, match));
+    pushStep(std::make_unique<RemoveCommand>(drives, listTable(), input, match));
 }
 
 void TForm1::Button3Click(QObject* /*Sender*/) {
@@ -238,10 +204,10 @@ void TForm1::Button3Click(QObject* /*Sender*/) {
         if (found.zena == price) {
             results->show(
                 {fieldText(found.firma), fieldText(found.marka), platform::IntToStr(found.objom)});
-            int row = kFirstEntryRow;
+            std::int32_t index = 0;
             for (const node* p = drives.headNode(); p->zena != price; p = p->next)
-                ++row;
-            ui->StringGrid1->showRow(row, true);
+                ++index;
+            listTable().showEntry(index, true);
             return;
         }
     }
@@ -250,9 +216,7 @@ void TForm1::Button3Click(QObject* /*Sender*/) {
 
 void TForm1::Button4Click(QObject* /*Sender*/) {
     // Empties the list, sets the grid to its two rows and repaints it.
-    spisok empty;
-    pushStep(std::make_unique<ReplaceCommand>(
-        ui->StringGrid1, QCoreApplication::translate("TForm1", "Clear the list"), empty, false));
+    pushStep(std::make_unique<ClearCommand>(drives, listTable()));
 }
 
 void TForm1::Button5Click(QObject* /*Sender*/) {
@@ -262,35 +226,18 @@ void TForm1::Button5Click(QObject* /*Sender*/) {
 void TForm1::Button6Click(QObject* /*Sender*/) {
     // Every row is read and checked into a new list first: a bad cell leaves the list whole and
     // the grid as typed, so the user can mend it and accept again.
-    platform::StringGrid* grid = ui->StringGrid1;
+    const ListTable table = listTable();
+    const platform::GridRows rows = table.rows();
     spisok rebuilt;
-    for (int row = kFirstEntryRow; row < grid->RowCount() - 1; ++row) {
+    for (int row = rows.firstEntryRow(); row < rows.blankRow(ui->StringGrid1->RowCount()); ++row) {
         vint entry{};
-        readEntry(entry,
-                  {EntryInput(grid, kColumns[0].col, row), EntryInput(grid, kColumns[1].col, row),
-                   EntryInput(grid, kColumns[2].col, row), EntryInput(grid, kColumns[3].col, row)});
-        rebuilt.insert(entry, row - kFirstEntryRow);
+        readEntry(entry, table.entryInputs(row));
+        rebuilt.insert(entry, rows.indexOf(row));
     }
     // Puts the rebuilt list in place and repaints the grid.
-    pushStep(std::make_unique<ReplaceCommand>(
-        grid, QCoreApplication::translate("TForm1", "Accept the edits"), rebuilt, true));
+    pushStep(std::make_unique<AcceptCommand>(drives, table, std::move(rebuilt)));
 }
 
 void showList(const spisok& s) {
-    platform::StringGrid* grid = Form1->ui->StringGrid1;
-    platform::GridUpdate update(grid->gridModel());
-    // Only cells whose text changes are written, so a repaint after a change near the end costs
-    // comparisons rather than new strings. Entries beyond the grid's last row are not shown.
-    forEachDifference(grid, s, [grid](const Column& column, int row, const node* p) {
-        grid->setCells(column.col, row, p ? column.cellText(*p) : QString());
-    });
-}
-
-TableEdits tableEdits(const spisok& s) {
-    const platform::StringGrid* grid = Form1->ui->StringGrid1;
-    TableEdits edits{grid->RowCount(), {}};
-    forEachDifference(grid, s, [grid, &edits](const Column& column, int row, const node*) {
-        edits.cells.push_back({column.col, row, grid->Cells(column.col, row)});
-    });
-    return edits;
+    Form1->listTable().show(s);
 }

@@ -4,8 +4,10 @@
 // Unit1.h - the main window, the program's global objects and the grid repaint.
 #pragma once
 
-#include "list/spisok.h"
+#include "listtable.h"
 #include "resultphrase.h"
+
+#include "list/spisok.h"
 
 #include <QWidget>
 
@@ -14,7 +16,6 @@
 class QPushButton;
 class QUndoCommand;
 class QUndoStack;
-struct TableEdits;
 
 namespace Ui {
 class TForm1;
@@ -41,6 +42,8 @@ public:
 
     /// Every change of the list and the table, for undo and redo.
     QUndoStack* undoStack() const { return history; }
+    /// The grid, as the view of a list.
+    ListTable listTable() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -58,9 +61,6 @@ private:
     QUndoStack* history = nullptr;
     QSize gridMargins; ///< from the grid's right and bottom edges to the window's
     QSize gridMinimum;
-
-    friend void showList(const spisok& s);
-    friend TableEdits tableEdits(const spisok& s);
 };
 
 /// The list of entries: empty at start, alive for the whole run.
@@ -70,6 +70,6 @@ extern vint input;
 /// The main window, set when it is created.
 extern TForm1* Form1;
 
-/// Repaints the grid below the heading row: blanks every row, then writes one row per entry.
-/// Walks the list once; rows beyond the grid's last are not written.
+/// Repaints the grid of `Form1` below the heading row: blanks every row, then writes one row per
+/// entry. Walks the list once; rows beyond the grid's last are not written.
 void showList(const spisok& s);

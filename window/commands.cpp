@@ -4,11 +4,12 @@
 // commands.cpp - every change of the list and the table as a step that can be undone and redone.
 #include "commands.h"
 
-#include "Unit1.h"
+#include "platform/stringgrid.h"
 
 #include <QCoreApplication>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -26,90 +27,83 @@ bool sameEntries(const spisok& a, const spisok& b) {
 
 } // namespace
 
-ListCommand::ListCommand(const QString& text, platform::StringGrid* grid, const spisok& shown)
-    : QUndoCommand(text), grid(grid), before(tableEdits(shown)) {}
-
-const spisok& ListCommand::shownBefore() const {
-    return drives;
-}
+ListCommand::ListCommand(const QString& text, spisok& list, const ListTable& table,
+                         const spisok& shown)
+    : QUndoCommand(text), list(list), table(table), before(table.editsOver(shown)) {}
 
 void ListCommand::redo() {
     changeList();
-    grid->setRowCount(drives.size() + 2);
-    showList(drives);
-    grid->showRow(changedRow());
+    table.showOnly(list);
+    table.showEntry(changedIndex());
 }
 
 void ListCommand::undo() {
     restoreList();
-    grid->setRowCount(before.rowCount);
-    showList(shownBefore());
-    for (const TableEdits::Cell& cell : before.cells)
-        grid->setCells(cell.col, cell.row, cell.text);
-    grid->showRow(changedRow());
+    table.restore(shownBefore(), before);
+    table.showEntry(changedIndex());
 }
 
-AddCommand::AddCommand(platform::StringGrid* grid, const vint& entry, std::int32_t position)
-    : ListCommand(QCoreApplication::translate("TForm1", "Add"), grid, drives), entry(entry),
-      position(position), index(drives.placeOf(position)) {}
+AddCommand::AddCommand(spisok& list, const ListTable& table, const vint& entry,
+                       std::int32_t position)
+    : ListCommand(QCoreApplication::translate("TForm1", "Add"), list, table, list), entry(entry),
+      position(position), index(list.placeOf(position)) {}
 
 void AddCommand::changeList() {
-    drives.insert(entry, position);
+    list.insert(entry, position);
 }
 
 void AddCommand::restoreList() {
-    drives.removeAt(index);
+    list.removeAt(index);
 }
 
-RemoveCommand::RemoveCommand(platform::StringGrid* grid, const vint& description,
+RemoveCommand::RemoveCommand(spisok& list, const ListTable& table, const vint& description,
                              std::int32_t index)
-    : ListCommand(QCoreApplication::translate("TForm1", "Remove"), grid, drives),
+    : ListCommand(QCoreApplication::translate("TForm1", "Remove"), list, table, list),
       description(description), index(index) {
     if (index >= 0)
-        removed = recordOf(*drives.at(index));
+        removed = recordOf(*list.at(index));
     // Matching nothing, it only repaints: a step only when that changes the table.
-    setObsolete(index < 0 && tableShowsOnly(drives));
+    setObsolete(index < 0 && tableShowedOnly(list));
 }
 
 void RemoveCommand::changeList() {
     if (index >= 0)
-        drives.remove(description);
+        list.remove(description);
 }
 
 void RemoveCommand::restoreList() {
     if (index >= 0)
-        drives.insert(removed, index);
+        list.insert(removed, index);
 }
 
-ReplaceCommand::ReplaceCommand(platform::StringGrid* grid, const QString& text, spisok& replacement,
-                               bool readFromTable)
-    : ListCommand(text, grid, readFromTable ? replacement : drives), readFromTable(readFromTable) {
-    const bool sameList = readFromTable ? sameEntries(replacement, drives) : drives.empty();
-    setObsolete(sameList && tableShowsOnly(readFromTable ? replacement : drives));
+ExchangeCommand::ExchangeCommand(const QString& text, spisok& list, const ListTable& table,
+                                 const spisok& shown, spisok&& replacement)
+    : ListCommand(text, list, table, shown) {
     other.swap(replacement);
 }
 
-const spisok& ReplaceCommand::shownBefore() const {
-    return readFromTable ? other : drives;
+ClearCommand::ClearCommand(spisok& list, const ListTable& table)
+    : ExchangeCommand(QCoreApplication::translate("TForm1", "Clear the list"), list, table, list,
+                      spisok()) {
+    setObsolete(list.empty() && tableShowedOnly(list));
 }
 
-void ReplaceCommand::changeList() {
-    drives.swap(other);
-}
-
-void ReplaceCommand::restoreList() {
-    drives.swap(other);
+AcceptCommand::AcceptCommand(spisok& list, const ListTable& table, spisok&& rebuilt)
+    : ExchangeCommand(QCoreApplication::translate("TForm1", "Accept the edits"), list, table,
+                      rebuilt, std::move(rebuilt)) {
+    setObsolete(sameEntries(other, list) && tableShowedOnly(other));
 }
 
 CellEditCommand::CellEditCommand(platform::StringGrid* grid, const platform::CellEdit& edit)
-    : QUndoCommand(edit.name), grid(grid), after(edit), before(grid->inverseOf(edit)) {}
+    : QUndoCommand(edit.name), grid(grid), after(edit), before(grid->gridModel()->inverseOf(edit)) {
+}
 
 void CellEditCommand::redo() {
-    grid->apply(after);
+    grid->gridModel()->apply(after);
     grid->showRow(after.row);
 }
 
 void CellEditCommand::undo() {
-    grid->apply(before);
+    grid->gridModel()->apply(before);
     grid->showRow(before.row);
 }

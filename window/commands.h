@@ -4,39 +4,26 @@
 // commands.h - every change of the list and the table as a step that can be undone and redone.
 #pragma once
 
+#include "listtable.h"
+
 #include "list/spisok.h"
-#include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
 
 #include <QString>
 #include <QUndoCommand>
 
 #include <cstdint>
-#include <vector>
 
-/// What the table shows beyond the list: the texts typed or pasted and not accepted yet, and
-/// its row count. Only the cells that differ from the list's own values are kept.
-struct TableEdits {
-    struct Cell {
-        int col;
-        int row;
-        QString text;
-    };
-    int rowCount = 0;
-    std::vector<Cell> cells;
+namespace platform {
+class StringGrid;
+}
 
-    /// Whether the table shows just the list: one row per entry, one blank row, nothing typed.
-    bool isClean(const spisok& s) const { return cells.empty() && rowCount == s.size() + 2; }
-};
-
-/// The table's edits over `s`. Linear in the table's cells; builds a text only for a cell that
-/// differs.
-TableEdits tableEdits(const spisok& s);
-
-/// A command that changes `drives`. Its first redo() carries the command out; every redo() ends
-/// with the table showing the list (one row per entry and one blank row) and every undo() with
-/// the table as it was before, edits not accepted included. The row that changed is scrolled
-/// into view. A command that would change neither the list nor the table marks itself obsolete:
-/// it is no step.
+/// A command that changes a list shown in a table. Each step is handed the list and the table it
+/// changes when it is made. Its first redo() carries the command out; every redo() ends with the
+/// table showing just the list (one row per entry and the blank last row), every undo() with the
+/// table as it was before, edits not accepted included. The row that changed is scrolled into
+/// view. A command that would change neither the list nor the table marks itself obsolete: it is
+/// no step.
 class ListCommand : public QUndoCommand {
 public:
     void redo() override;
@@ -44,18 +31,20 @@ public:
 
 protected:
     /// `shown` is the list that the table shows now, edits aside.
-    ListCommand(const QString& text, platform::StringGrid* grid, const spisok& shown);
+    ListCommand(const QString& text, spisok& list, const ListTable& table, const spisok& shown);
     virtual void changeList() = 0;
     virtual void restoreList() = 0;
     /// After restoreList(): the list that the table showed before the step, edits aside.
-    virtual const spisok& shownBefore() const;
-    /// The grid row to show after either.
-    virtual int changedRow() const = 0;
-    /// Whether the table shows just `shown`, nothing typed beyond it.
-    bool tableShowsOnly(const spisok& shown) const { return before.isClean(shown); }
+    virtual const spisok& shownBefore() const { return list; }
+    /// The index of the entry to show after either.
+    virtual std::int32_t changedIndex() const = 0;
+    /// Whether the table showed just `shown` before the step, nothing typed beyond it.
+    bool tableShowedOnly(const spisok& shown) const { return table.showsOnly(shown, before); }
+
+    spisok& list;
 
 private:
-    platform::StringGrid* grid;
+    ListTable table;
     TableEdits before;
 };
 
@@ -63,12 +52,12 @@ private:
 /// before it. Keeps one record.
 class AddCommand : public ListCommand {
 public:
-    AddCommand(platform::StringGrid* grid, const vint& entry, std::int32_t position);
+    AddCommand(spisok& list, const ListTable& table, const vint& entry, std::int32_t position);
 
 private:
     void changeList() override;
     void restoreList() override;
-    int changedRow() const override { return index + 1; }
+    std::int32_t changedIndex() const override { return index; }
 
     vint entry;
     std::int32_t position;
@@ -76,39 +65,55 @@ private:
 };
 
 /// Removes the first entry that matches a description, or only repaints when none does; undo puts
-/// the entry back at its place. Keeps one record.
+/// the entry it removed back at its index. Keeps two records.
 class RemoveCommand : public ListCommand {
 public:
     /// `index` is that of the first match, or -1 for none.
-    RemoveCommand(platform::StringGrid* grid, const vint& description, std::int32_t index);
+    RemoveCommand(spisok& list, const ListTable& table, const vint& description,
+                  std::int32_t index);
 
 private:
     void changeList() override;
     void restoreList() override;
-    int changedRow() const override { return index + 1; }
+    std::int32_t changedIndex() const override { return index; }
 
     vint description;
     vint removed{};
     std::int32_t index;
 };
 
-/// Puts another list in the place of `drives`: an empty one for clear, the rebuilt one for
-/// accept. The lists' nodes change hands, so the step costs no copy of them.
-class ReplaceCommand : public ListCommand {
-public:
-    /// With `readFromTable`, `replacement` was read from the table, which shows it already; the
-    /// step then keeps only what the table shows beyond it.
-    ReplaceCommand(platform::StringGrid* grid, const QString& text, spisok& replacement,
-                   bool readFromTable);
+/// Puts another list's entries in the place of the list's; the nodes change hands, so the step
+/// costs no copy of them.
+class ExchangeCommand : public ListCommand {
+protected:
+    /// Takes `replacement`'s entries, leaving it empty; `shown` as for ListCommand.
+    ExchangeCommand(const QString& text, spisok& list, const ListTable& table, const spisok& shown,
+                    spisok&& replacement);
+    std::int32_t changedIndex() const override { return 0; }
+
+    /// The entries that the list does not hold now: the replacement's while the step is undone,
+    /// the replaced ones while it is done.
+    spisok other;
 
 private:
-    void changeList() override;
-    void restoreList() override;
-    const spisok& shownBefore() const override;
-    int changedRow() const override { return 1; }
+    void changeList() override { list.swap(other); }
+    void restoreList() override { list.swap(other); }
+};
 
-    spisok other;
-    bool readFromTable;
+/// Empties the list.
+class ClearCommand : public ExchangeCommand {
+public:
+    ClearCommand(spisok& list, const ListTable& table);
+};
+
+/// Makes a list read from the table the list. The table shows it already, so the step keeps only
+/// what the table shows beyond it.
+class AcceptCommand : public ExchangeCommand {
+public:
+    AcceptCommand(spisok& list, const ListTable& table, spisok&& rebuilt);
+
+private:
+    const spisok& shownBefore() const override { return other; }
 };
 
 /// Texts written into the table (typed, pasted, cut or deleted); undo writes back the texts they

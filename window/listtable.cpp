@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
+// listtable.cpp - what the grid shows of a list.
+#include "listtable.h"
+
+#include "textfield.h"
+
+#include "platform/conversions.h"
+#include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
+
+namespace {
+
+/// The grid's columns of an entry's fields, in field order: their headings, and how a cell shows
+/// its field. Column 0 stays empty.
+struct Column {
+    int col;
+    const char* heading;
+    /// Whether `cell` already shows the field of `p`, found without building its text.
+    bool (*isShownIn)(QStringView cell, const node& p);
+    QString (*cellText)(const node& p);
+};
+constexpr std::array<Column, 4> kColumns = {{
+    {1, "firma", [](QStringView t, const node& p) { return isFieldText(t, p.firma); },
+     [](const node& p) { return fieldText(p.firma); }},
+    {2, "marka", [](QStringView t, const node& p) { return isFieldText(t, p.marka); },
+     [](const node& p) { return fieldText(p.marka); }},
+    {3, "objom", [](QStringView t, const node& p) { return platform::isIntText(t, p.objom); },
+     [](const node& p) { return platform::IntToStr(p.objom); }},
+    {4, "zena", [](QStringView t, const node& p) { return platform::isIntText(t, p.zena); },
+     [](const node& p) { return platform::IntToStr(p.zena); }},
+}};
+
+/// Calls `differs(column, row, p)` for every cell below the headings whose text is not what the
+/// list puts there: `p` is the entry of that row, or null where the row should be blank. Walks the
+/// list once and builds no text.
+template <typename Differs>
+void forEachDifference(const platform::StringGrid* grid, const spisok& s, const Differs& differs) {
+    const int rowCount = grid->RowCount();
+    int row = grid->gridRows().firstEntryRow();
+    for (const node* p = s.headNode(); p && row < rowCount; p = p->next, ++row)
+        for (const Column& column : kColumns)
+            if (!column.isShownIn(grid->Cells(column.col, row), *p))
+                differs(column, row, p);
+    for (; row < rowCount; ++row)
+        for (const Column& column : kColumns)
+            if (!grid->Cells(column.col, row).isEmpty())
+                differs(column, row, nullptr);
+}
+
+} // namespace
+
+platform::GridRows ListTable::rows() const {
+    return grid->gridRows();
+}
+
+void ListTable::writeHeadings() const {
+    for (const Column& column : kColumns)
+        grid->setCells(column.col, 0, QLatin1StringView(column.heading));
+}
+
+void ListTable::show(const spisok& s) const {
+    platform::GridUpdate update(grid->gridModel());
+    // Only cells whose text changes are written, so a repaint after a change near the end costs
+    // comparisons rather than new strings.
+    forEachDifference(grid, s, [this](const Column& column, int row, const node* p) {
+        grid->setCells(column.col, row, p ? column.cellText(*p) : QString());
+    });
+}
+
+void ListTable::showOnly(const spisok& s) const {
+    grid->setRowCount(rows().rowCountFor(s.size()));
+    show(s);
+}
+
+TableEdits ListTable::editsOver(const spisok& s) const {
+    TableEdits edits{grid->RowCount(), {}};
+    forEachDifference(grid, s, [this, &edits](const Column& column, int row, const node*) {
+        edits.cells.push_back({column.col, row, grid->Cells(column.col, row)});
+    });
+    return edits;
+}
+
+bool ListTable::showsOnly(const spisok& s, const TableEdits& edits) const {
+    return edits.cells.empty() && edits.rowCount == rows().rowCountFor(s.size());
+}
+
+void ListTable::restore(const spisok& s, const TableEdits& edits) const {
+    grid->setRowCount(edits.rowCount);
+    show(s);
+    platform::GridUpdate update(grid->gridModel());
+    for (const TableEdits::Cell& cell : edits.cells)
+        grid->setCells(cell.col, cell.row, cell.text);
+}
+
+std::array<EntryInput, 4> ListTable::entryInputs(int row) const {
+    return {EntryInput(grid, kColumns[0].col, row), EntryInput(grid, kColumns[1].col, row),
+            EntryInput(grid, kColumns[2].col, row), EntryInput(grid, kColumns[3].col, row)};
+}
+
+void ListTable::showEntry(std::int32_t index, bool select) const {
+    if (index >= 0)
+        grid->showRow(rows().rowOf(index), select);
+}
