@@ -85,7 +85,7 @@ public:
                 r.zena = kOnlyTheLast;
             drives.insert(r, i);
         }
-        grid->setRowCount(n + 2);
+        grid->setRowCount(grid->gridRows().rowCountFor(n));
         showList(drives);
     }
 
@@ -114,7 +114,7 @@ public:
     /// Blanks every cell below the heading, so that the next repaint writes them all anew.
     void blank() const {
         platform::GridUpdate update(grid->gridModel());
-        for (int row = 1; row < grid->RowCount(); ++row)
+        for (int row = grid->gridRows().firstEntryRow(); row < grid->RowCount(); ++row)
             for (int col = 1; col <= 4; ++col)
                 grid->setCells(col, row, QString());
     }
@@ -122,7 +122,7 @@ public:
     /// Produces the 4 x n texts of n entries and stores them in the model: no list walk at all.
     void floor(const std::vector<vint>& entries) const {
         platform::GridUpdate update(grid->gridModel());
-        int row = 1;
+        int row = grid->gridRows().firstEntryRow();
         for (const vint& r : entries) {
             grid->setCells(1, row, fieldText(r.firma));
             grid->setCells(2, row, fieldText(r.marka));
@@ -134,17 +134,18 @@ public:
 
     /// The repaint that looks every row up by index from the head.
     void literalRepaint() const {
-        for (int row = 1; row < grid->RowCount(); ++row)
+        for (int row = grid->gridRows().firstEntryRow(); row < grid->RowCount(); ++row)
             for (int col = 1; col <= 4; ++col)
                 grid->setCells(col, row, QString());
         if (!drives.at(0))
             return;
         for (std::int32_t i = 0;; ++i) {
             const node* p = drives.at(i);
-            grid->setCells(1, i + 1, fieldText(p->firma));
-            grid->setCells(2, i + 1, fieldText(p->marka));
-            grid->setCells(3, i + 1, platform::IntToStr(p->objom));
-            grid->setCells(4, i + 1, platform::IntToStr(p->zena));
+            const int row = grid->gridRows().rowOf(i);
+            grid->setCells(1, row, fieldText(p->firma));
+            grid->setCells(2, row, fieldText(p->marka));
+            grid->setCells(3, row, platform::IntToStr(p->objom));
+            grid->setCells(4, row, platform::IntToStr(p->zena));
             if (!p->next)
                 break;
         }

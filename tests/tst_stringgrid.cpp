@@ -239,15 +239,12 @@ void tst_stringgrid::pasteGrowsTheTableUpToItsBound() {
     const int blankRow = grid.RowCount() - 1;
     grid.setCurrentIndex(grid.cellIndex(1, blankRow));
     QGuiApplication::clipboard()->setText(QString("x\n").repeated(lines));
-    if (refused) {
+    if (refused)
         QVERIFY_THROWS_EXCEPTION(platform::Exception, grid.paste());
-        QCOMPARE(grid.RowCount(), platform::StringGrid::kMaxRows - 1);
-        QCOMPARE(grid.Cells(1, blankRow), "");
-    } else {
+    else
         grid.paste();
-        QCOMPARE(grid.RowCount(), platform::StringGrid::kMaxRows);
-        QCOMPARE(grid.Cells(1, blankRow), "x");
-    }
+    QCOMPARE(grid.RowCount(), platform::StringGrid::kMaxRows - (refused ? 1 : 0));
+    QCOMPARE(grid.Cells(1, blankRow), refused ? "" : "x");
 }
 
 QTEST_MAIN(tst_stringgrid)

@@ -159,13 +159,26 @@ std::vector<Step> generate(std::uint64_t seed, int count) {
             step.leaveOpen = inputs.pick(2) == 0;
         } else if (kind < 63) {
             step.kind = Step::Click;
-            step.target = int(inputs.pick(std::size(kButtons)));
+            // Adds and removes more often than the rest, so that lists grow and lose entries in
+            // the middle: add 4, remove 3, search, clear and accept 1 each in 10.
+            static constexpr int kWeighted[] = {0, 0, 0, 0, 1, 1, 1, 2, 3, 4};
+            step.target = kWeighted[inputs.pick(std::size(kWeighted))];
             const auto& edits = kButtons[step.target].edits;
             const auto fields = std::find(edits.begin(), edits.end(), 0) - edits.begin();
             if (fields > 0 && inputs.pick(3) == 0)
                 step.enterIn = edits[inputs.pick(std::size_t(fields))];
             if (kButtons[step.target].command == Command::Remove && inputs.pick(2) == 0)
                 step.describe = {inputs.text().left(8), inputs.text().left(8)};
+            // Half of the adds first type an entry that the add row takes, so that lists grow
+            // long enough to have a middle.
+            if (kButtons[step.target].command == Command::Add && inputs.pick(2) == 0)
+                for (const int edit : {1, 2, 3, 4, 6}) {
+                    Step typed;
+                    typed.kind = Step::SetEdit;
+                    typed.target = edit;
+                    typed.text = edit <= 2 ? inputs.text().left(9) : inputs.number();
+                    steps.push_back(typed);
+                }
         } else if (kind < 74) {
             step.action = kind < 66   ? "copy"
                           : kind < 68 ? "cut"
@@ -246,6 +259,8 @@ public:
     }
 
     /// Applies `step` to both, and describes it in `log`; the first difference, or empty.
+    const WindowModel::Tally& tally() const { return model.tally(); }
+
     QString apply(const Step& step, QStringList& log) {
         messages.clear();
         searched = selectedAll = checkClipboard = false;
@@ -587,15 +602,19 @@ private:
 
 /// Replays `steps` on a fresh window; the first difference (empty when none), with the steps up
 /// to it described in `log`.
-QString replay(const std::vector<Step>& steps, QStringList& log) {
+QString replay(const std::vector<Step>& steps, QStringList& log,
+               WindowModel::Tally* tally = nullptr) {
     Replay r;
     log.clear();
-    for (const Step& step : steps) {
-        const QString difference = r.apply(step, log);
-        if (!difference.isEmpty())
-            return difference;
+    QString difference;
+    for (const Step& step : steps)
+        if (difference = r.apply(step, log); !difference.isEmpty())
+            break;
+    if (tally) {
+        tally->middleRemoves += r.tally().middleRemoves;
+        tally->undoneMiddleRemoves += r.tally().undoneMiddleRemoves;
     }
-    return {};
+    return difference;
 }
 
 /// Drops every step that the failure does not need, one at a time, keeping the failure.
@@ -628,10 +647,11 @@ int main(int argc, char** argv) {
     const long stepCount = option(argc, argv, "--steps", 50);
     const long firstSeed = option(argc, argv, "--seed", 1);
     long failed = 0;
+    WindowModel::Tally met;
     for (long seed = firstSeed; seed < firstSeed + sequences; ++seed) {
         const std::vector<Step> steps = generate(std::uint64_t(seed), int(stepCount));
         QStringList log;
-        if (replay(steps, log).isEmpty())
+        if (replay(steps, log, &met).isEmpty())
             continue;
         ++failed;
         const std::vector<Step> shortest = shorten(steps);
@@ -647,5 +667,7 @@ int main(int argc, char** argv) {
     }
     std::printf("%ld sequences of %ld steps from seed %ld\n", sequences, stepCount, firstSeed);
     std::printf("%ld passed, %ld failed\n", sequences - failed, failed);
+    std::printf("met: %ld removes of an entry between the first and the last, %ld of them undone\n",
+                met.middleRemoves, met.undoneMiddleRemoves);
     return failed == 0 ? 0 : 1;
 }

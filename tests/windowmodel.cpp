@@ -93,6 +93,7 @@ void WindowModel::undo() {
     done.pop_back();
     state = undone.back().before;
     rowShown = undone.back().row;
+    met.undoneMiddleRemoves += undone.back().middleRemove;
 }
 
 void WindowModel::redo() {
@@ -209,8 +210,15 @@ void WindowModel::run(Command command) {
         break;
     }
     // A command that changes neither the list nor the table is no step.
-    if (!(state == before))
-        record(before, row);
+    if (state == before)
+        return;
+    record(before, row);
+    const std::size_t count = before.entries.entries().size();
+    if (command == Command::Remove && state.entries.entries().size() < count && row > 1 &&
+        std::size_t(row) < count) {
+        done.back().middleRemove = true;
+        ++met.middleRemoves;
+    }
 }
 
 WindowModel::Source WindowModel::editSource(int edit) const {

@@ -68,6 +68,13 @@ public:
     QString clipboardText() const;
     /// The grid row the last action scrolled into view, if any.
     std::optional<int> shownRow() const { return rowShown; }
+    /// How often the cases that matter most were met: removes of an entry between the first and
+    /// the last, and undos of them.
+    struct Tally {
+        long middleRemoves = 0;
+        long undoneMiddleRemoves = 0;
+    };
+    const Tally& tally() const { return met; }
     /// The grid row the last search selected, if any.
     std::optional<int> foundRow() const { return rowFound; }
 
@@ -96,6 +103,7 @@ private:
         State before;
         State after;
         int row;
+        bool middleRemove = false; ///< a remove that took an entry neither first nor last
     };
     struct OpenEditor {
         int col;
@@ -131,4 +139,5 @@ private:
     std::optional<OpenEditor> openEditor;
     std::optional<int> rowShown;
     std::optional<int> rowFound;
+    Tally met;
 };
