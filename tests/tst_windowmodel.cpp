@@ -258,9 +258,9 @@ public:
         return found;
     }
 
-    /// Applies `step` to both, and describes it in `log`; the first difference, or empty.
     const WindowModel::Tally& tally() const { return model.tally(); }
 
+    /// Applies `step` to both, and describes it in `log`; the first difference, or empty.
     QString apply(const Step& step, QStringList& log) {
         messages.clear();
         searched = selectedAll = checkClipboard = false;
