@@ -372,7 +372,9 @@ void StringGrid::paste() {
 void StringGrid::selectEntries() {
     const GridRows rows = gridRows();
     if (!rows.hasEntryRows(RowCount()) || ColCount() <= fixedCols()) {
+        // No entries: no cell at all, so that a copy has nothing to put on the clipboard.
         clearSelection();
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
         return;
     }
     selectCells(QRect(QPoint(fixedCols(), rows.firstEntryRow()),
@@ -440,6 +442,12 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
         QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
         contextMenuEvent(&menuEvent);
+        event->accept();
+        return;
+    }
+    // Select All greyed out still selects what it does, not the view's every cell.
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectEntries();
         event->accept();
         return;
     }

@@ -98,7 +98,8 @@ public:
     void paste();
     /// Blanks the selected cells.
     void deleteSelection();
-    /// Selects every cell of every row but the fixed and the last.
+    /// Selects every cell of every row but the fixed and the last; with no such row, no cell, and
+    /// none is current.
     void selectEntries();
 
     /// Actions shown above the clipboard's in the context menu (undo and redo, say).

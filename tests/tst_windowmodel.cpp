@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QUndoStack>
 
 #include <cstdio>
 #include <cstring>
@@ -475,6 +476,11 @@ private:
                                    model.edit(n));
                 !d.isEmpty())
                 return d;
+        // Every step changes what the user sees: no more steps to undo than the model has.
+        if (QString d = differ("the steps to undo", QString::number(form->undoStack()->index()),
+                               QString::number(model.steps()));
+            !d.isEmpty())
+            return d;
         if (checkClipboard)
             if (QString d = differ("the clipboard", QGuiApplication::clipboard()->text(),
                                    model.clipboardText());

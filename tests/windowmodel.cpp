@@ -153,7 +153,8 @@ void WindowModel::write(const QRect& cells, const Block& texts) {
     for (int r = 0; r < cells.height(); ++r)
         for (int c = 0; c < cells.width(); ++c)
             state.cells[cells.top() + r][cells.left() + c] = texts[r][c];
-    record(before, cells.top());
+    if (!(state == before))
+        record(before, cells.top());
 }
 
 void WindowModel::paste(int col, int row) {
@@ -183,7 +184,8 @@ void WindowModel::paste(int col, int row) {
     for (qsizetype r = 0; r < texts.size(); ++r)
         for (qsizetype c = 0; c < width; ++c)
             state.cells[row + r][col + c] = texts[r][c];
-    record(before, row);
+    if (!(state == before))
+        record(before, row);
 }
 
 void WindowModel::run(Command command) {

@@ -66,6 +66,8 @@ public:
     const std::optional<Refusal>& refusal() const { return refused; }
     /// The clipboard's text as the table writes it.
     QString clipboardText() const;
+    /// How many steps can be undone.
+    int steps() const { return int(done.size()); }
     /// The grid row the last action scrolled into view, if any.
     std::optional<int> shownRow() const { return rowShown; }
     /// How often the cases that matter most were met: removes of an entry between the first and

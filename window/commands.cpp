@@ -96,6 +96,8 @@ AcceptCommand::AcceptCommand(spisok& list, const ListTable& table, spisok&& rebu
 
 CellEditCommand::CellEditCommand(platform::StringGrid* grid, const platform::CellEdit& edit)
     : QUndoCommand(edit.name), grid(grid), after(edit), before(grid->gridModel()->inverseOf(edit)) {
+    // Texts written over the same texts change nothing the user could see: no step.
+    setObsolete(after.texts == before.texts && after.rowCount == before.rowCount);
 }
 
 void CellEditCommand::redo() {

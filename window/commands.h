@@ -117,7 +117,7 @@ private:
 };
 
 /// Texts written into the table (typed, pasted, cut or deleted); undo writes back the texts they
-/// replaced and the row count before.
+/// replaced and the row count before. Writing the texts already there is no step.
 class CellEditCommand : public QUndoCommand {
 public:
     CellEditCommand(platform::StringGrid* grid, const platform::CellEdit& edit);

@@ -20,26 +20,41 @@ ResultPhrase::ResultPhrase(const std::array<QLabel*, 3>& labels, int rightEdge)
 void ResultPhrase::show(const std::array<QString, 3>& texts) {
     const QFontMetrics metrics(labels[0]->font());
     const int space = metrics.horizontalAdvance(u' ');
-    // A text after a shortened one keeps at least a letter and "…", so each still shows.
-    const auto least = [&metrics](const QString& text) {
-        return std::min(metrics.horizontalAdvance(text),
-                        metrics.horizontalAdvance(QStringLiteral("W…")));
-    };
+    // A shortened text keeps at least a letter and "…", so that each still shows.
+    const int least = metrics.horizontalAdvance(QStringLiteral("W…"));
+    std::array<int, 3> room = {rightEdge, rightEdge, rightEdge};
     std::array<int, 3> x{};
     std::array<int, 3> end{};
-    int after = stored[0].x();
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        x[i] = std::max(stored[i].x(), after);
-        int reserved = 0;
-        for (std::size_t j = i + 1; j < labels.size(); ++j)
-            reserved += space + least(texts[j]);
-        const int room = std::max(rightEdge - x[i] - reserved, 1);
-        platform::SetText(labels[i], texts[i], room);
-        end[i] = x[i] + std::min(metrics.horizontalAdvance(labels[i]->text()), room);
-        after = end[i] + space;
+    const auto fits = [&] {
+        int after = stored[0].x();
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            x[i] = std::max(stored[i].x(), after);
+            end[i] = x[i] + metrics.horizontalAdvance(
+                                metrics.elidedText(texts[i], Qt::ElideRight, room[i]));
+            after = end[i] + space;
+        }
+        return end.back() <= rightEdge;
+    };
+    // A text can give way when it pushes the next label from its stored place.
+    const auto canGiveWay = [&](std::size_t i) {
+        return end[i] + space > stored[i + 1].x() && end[i] - x[i] > least;
+    };
+    // Until the phrase ends before the right edge, the wider of the first two texts that can
+    // gives way, a pixel at a time; the third, the capacity, only when neither can.
+    while (!fits()) {
+        std::size_t narrowed = room[0] >= room[1] ? 0 : 1;
+        if (!canGiveWay(narrowed))
+            narrowed = 1 - narrowed;
+        if (!canGiveWay(narrowed))
+            narrowed = 2;
+        const int shown = end[narrowed] - x[narrowed];
+        if (shown <= 1)
+            break;
+        room[narrowed] = std::min(room[narrowed], shown) - 1;
     }
     // Each label is as wide as its stored size or its text, and ends before the next begins.
     for (std::size_t i = 0; i < labels.size(); ++i) {
+        platform::SetText(labels[i], texts[i], room[i]);
         const int limit = i + 1 < labels.size() ? x[i + 1] : rightEdge;
         const int width = std::min(std::max(stored[i].width(), end[i] - x[i]), limit - x[i]);
         labels[i]->setGeometry(x[i], stored[i].y(), std::max(width, 1), stored[i].height());
