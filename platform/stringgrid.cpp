@@ -118,16 +118,28 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
     setDefaultRowHeight(24);
 
     cutAction = makeAction("cut", QCoreApplication::translate("platform", "Cu&t"),
-                           QKeySequence::Cut, &StringGrid::cut);
+                           {QKeySequence::Cut}, &StringGrid::cut);
     copyAction = makeAction("copy", QCoreApplication::translate("platform", "&Copy"),
-                            QKeySequence::Copy, &StringGrid::copy);
+                            {QKeySequence::Copy}, &StringGrid::copy);
     pasteAction = makeAction("paste", QCoreApplication::translate("platform", "&Paste"),
-                             QKeySequence::Paste, &StringGrid::paste);
+                             {QKeySequence::Paste}, &StringGrid::paste);
     deleteAction = makeAction("delete", QCoreApplication::translate("platform", "&Delete"),
-                              QKeySequence::Delete, &StringGrid::deleteSelection);
+                              {QKeySequence::Delete}, &StringGrid::deleteSelection);
     selectAllAction =
         makeAction("selectAll", QCoreApplication::translate("platform", "Select &All"),
-                   QKeySequence::SelectAll, &StringGrid::selectEntries);
+                   {QKeySequence::SelectAll}, &StringGrid::selectEntries);
+    // Ctrl with + or -, as spreadsheets have them: + is Shift+= on most keyboards, or the keypad's.
+    insertRowsAction =
+        makeAction("insertRows", QCoreApplication::translate("platform", "&Insert Rows Above"),
+                   {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::SHIFT | Qt::Key_Plus,
+                    Qt::CTRL | Qt::SHIFT | Qt::Key_Equal,
+                    QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)},
+                   &StringGrid::insertRowsAbove);
+    deleteRowsAction =
+        makeAction("deleteRows", QCoreApplication::translate("platform", "Delete &Rows"),
+                   {Qt::CTRL | Qt::Key_Minus,
+                    QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus)},
+                   &StringGrid::deleteRows);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &StringGrid::updateActions);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -295,20 +307,23 @@ QRect StringGrid::selectedRect() const {
     return rect.isNull() ? rect : rect.translated(fixedCols(), fixedRows());
 }
 
-void StringGrid::copy() {
-    const QRect rect = selectedRect();
-    if (rect.isNull())
-        return;
+QList<QStringList> StringGrid::texts(const QRect& rect) const {
     QList<QStringList> rows;
     rows.reserve(rect.height());
     for (int row = rect.top(); row <= rect.bottom(); ++row) {
-        QStringList texts;
-        texts.reserve(rect.width());
+        QStringList line;
+        line.reserve(rect.width());
         for (int col = rect.left(); col <= rect.right(); ++col)
-            texts << Cells(col, row);
-        rows << texts;
+            line << Cells(col, row);
+        rows << line;
     }
-    QGuiApplication::clipboard()->setText(toTabSeparated(rows));
+    return rows;
+}
+
+void StringGrid::copy() {
+    const QRect rect = selectedRect();
+    if (!rect.isNull())
+        QGuiApplication::clipboard()->setText(toTabSeparated(texts(rect)));
 }
 
 void StringGrid::cut() {
@@ -369,6 +384,51 @@ void StringGrid::paste() {
     selectCells(QRect(target.topLeft(), QPoint(target.left() + int(width) - 1, int(lastRow))));
 }
 
+std::pair<int, int> StringGrid::selectedEntryRows() const {
+    const QRect rect = selectedRect();
+    if (rect.isNull())
+        return {0, -1};
+    return {std::max(rect.top(), gridRows().firstEntryRow()),
+            std::min(rect.bottom(), gridRows().lastEntryRow(RowCount()))};
+}
+
+void StringGrid::rewriteRowsFrom(int top, QList<QStringList> rows, int rowCount,
+                                 const QString& name) {
+    // The edit reaches the last row that is there before or after it, so that undoing it puts
+    // every row back.
+    const qsizetype reached = std::max(RowCount(), rowCount) - top;
+    while (rows.size() < reached)
+        rows << QStringList(ColCount() - fixedCols(), QString());
+    requestEdit({fixedCols(), top, rows, rowCount, name});
+}
+
+void StringGrid::deleteRows() {
+    const auto [top, bottom] = selectedEntryRows();
+    if (bottom < top)
+        return;
+    const QRect below(QPoint(fixedCols(), bottom + 1), QPoint(ColCount() - 1, RowCount() - 1));
+    rewriteRowsFrom(top, texts(below), RowCount() - (bottom - top + 1),
+                    QCoreApplication::translate("platform", "Delete Rows"));
+}
+
+void StringGrid::insertRowsAbove() {
+    const QRect rect = selectedRect();
+    if (rect.isNull())
+        return;
+    const int count = rect.height();
+    if (RowCount() + qsizetype(count) > kMaxRows)
+        throw Exception(QCoreApplication::translate(
+                            "platform", "%1 rows more would make %2 rows, and the table holds at "
+                                        "most %3.")
+                            .arg(QString::number(count), QString::number(RowCount() + count),
+                                 QString::number(kMaxRows)));
+    const int top = std::max(rect.top(), gridRows().firstEntryRow());
+    QList<QStringList> rows(count, QStringList(ColCount() - fixedCols(), QString()));
+    rows << texts(QRect(QPoint(fixedCols(), top), QPoint(ColCount() - 1, RowCount() - 1)));
+    rewriteRowsFrom(top, rows, RowCount() + count,
+                    QCoreApplication::translate("platform", "Insert Rows"));
+}
+
 void StringGrid::selectEntries() {
     const GridRows rows = gridRows();
     if (!rows.hasEntryRows(RowCount()) || ColCount() <= fixedCols()) {
@@ -381,11 +441,11 @@ void StringGrid::selectEntries() {
                       QPoint(ColCount() - 1, rows.lastEntryRow(RowCount()))));
 }
 
-QAction* StringGrid::makeAction(const char* name, const QString& text, const QKeySequence& keys,
-                                void (StringGrid::*slot)()) {
+QAction* StringGrid::makeAction(const char* name, const QString& text,
+                                const QList<QKeySequence>& keys, void (StringGrid::*slot)()) {
     auto* action = new QAction(text, this);
     action->setObjectName(QLatin1StringView(name));
-    action->setShortcut(keys);
+    action->setShortcuts(keys);
     // Inside an open cell editor the keys stay the editor's.
     action->setShortcutContext(Qt::WidgetShortcut);
     action->setShortcutVisibleInContextMenu(true);
@@ -403,6 +463,9 @@ void StringGrid::updateActions() {
     copyAction->setEnabled(hasCells);
     deleteAction->setEnabled(hasCells);
     selectAllAction->setEnabled(gridRows().hasEntryRows(RowCount()) && ColCount() > fixedCols());
+    insertRowsAction->setEnabled(hasCells);
+    const auto [top, bottom] = selectedEntryRows();
+    deleteRowsAction->setEnabled(top <= bottom);
 }
 
 void StringGrid::updatePasteAction() {
@@ -422,6 +485,8 @@ void StringGrid::openMenu(const QPoint& globalPos) {
     menu->addActions({cutAction, copyAction, pasteAction, deleteAction});
     menu->addSeparator();
     menu->addAction(selectAllAction);
+    menu->addSeparator();
+    menu->addActions({insertRowsAction, deleteRowsAction});
     updateActions();
     updatePasteAction();
     menu->popup(globalPos);

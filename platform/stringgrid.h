@@ -12,6 +12,7 @@
 #include <QTableView>
 
 #include <functional>
+#include <utility>
 
 class QAction;
 class QMenu;
@@ -98,6 +99,12 @@ public:
     void paste();
     /// Blanks the selected cells.
     void deleteSelection();
+    /// Takes out every entry row that the selection, or the current cell, touches; the rows below
+    /// move up. The heading row and the blank last row stay.
+    void deleteRows();
+    /// Puts as many blank rows as the selection spans above its top row. Throws
+    /// platform::Exception, changing nothing, when the grid would grow past kMaxRows.
+    void insertRowsAbove();
     /// Selects every cell of every row but the fixed and the last; with no such row, no cell, and
     /// none is current.
     void selectEntries();
@@ -119,7 +126,7 @@ private:
     void fitColumns();
     /// An action of the grid's keys and context menu, named `name`, that runs `slot` with an open
     /// editor committed first, and shows what `slot` throws in the error dialog.
-    QAction* makeAction(const char* name, const QString& text, const QKeySequence& keys,
+    QAction* makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys,
                         void (StringGrid::*slot)());
     /// Enables the actions that can act on the cells as they are now.
     void updateActions();
@@ -129,6 +136,14 @@ private:
     /// there is neither. In grid columns and rows.
     QRect selectedRect() const;
     void blankSelection(const QString& name);
+    /// The entry rows that the selection, or the current cell, touches: top and bottom, empty
+    /// (bottom above top) when it touches none.
+    std::pair<int, int> selectedEntryRows() const;
+    /// The texts of a rectangle of cells, in grid columns and rows, row by row.
+    QList<QStringList> texts(const QRect& rect) const;
+    /// Hands over as one edit named `name`: from row `top` down, `rows` (texts of the columns
+    /// right of the fixed one), then blank rows to the end; the grid has `rowCount` rows after it.
+    void rewriteRowsFrom(int top, QList<QStringList> rows, int rowCount, const QString& name);
     /// Selects a rectangle of cells, in grid columns and rows, its top-left cell current; the focus
     /// stays where it is.
     void selectCells(const QRect& rect);
@@ -140,6 +155,8 @@ private:
     QAction* pasteAction = nullptr;
     QAction* deleteAction = nullptr;
     QAction* selectAllAction = nullptr;
+    QAction* insertRowsAction = nullptr;
+    QAction* deleteRowsAction = nullptr;
     QList<QAction*> leadingActions;
     QMenu* menu = nullptr;
     ColumnWidths columnWidths;

@@ -74,6 +74,7 @@ private slots:
     void searchResultIsReadable();
     void searchLeavesUnacceptedEditsOnScreen();
 
+    void deleteRowsThenAcceptTakesOutThatEntry();
     void acceptEditedPriceIsFound();
     void listComesBackFromTheClipboard();
     void acceptBadCellChangesNothingUntilMended_data();
@@ -276,6 +277,22 @@ void tst_commands::listComesBackFromTheClipboard() {
     QCOMPARE(w->rows(), asRows(entries) << kBlankRow);
 }
 
+void tst_commands::deleteRowsThenAcceptTakesOutThatEntry() {
+    w->addAll(kThree);
+    platform::StringGrid* grid = w->grid();
+    w->form()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w->form()));
+    grid->setFocus();
+    selectCells(*w, 1, 2, 4, 2);
+    QTest::keyClick(grid, Qt::Key_Minus, Qt::ControlModifier);
+    w->click("Button6");
+    QVERIFY(w->errors.isEmpty());
+    QCOMPARE(w->state().list, asRows({kThree[0], kThree[2]}));
+    trigger(*w, "undo"); // the accept
+    trigger(*w, "undo"); // the deleted row
+    QCOMPARE(w->rows(), asRows(kThree) << kBlankRow);
+}
+
 void tst_commands::acceptEditedPriceIsFound() {
     w->addAll({"A|a|10|700", "B|b|20|4000", "C|c|30|900"});
     w->typeIntoCell(4, 2, "3500");
@@ -373,7 +390,7 @@ void tst_commands::everyStepUndoesAndRedoes_data() {
     const QStringList steps =
         QString("add at the front|add in the middle|add at the end|remove the head|"
                 "remove a middle entry|remove the tail|clear|accept|type into a cell|"
-                "paste that grows the table|cut|delete|"
+                "paste that grows the table|cut|delete|delete rows|insert rows above|"
                 "cut blank cells|delete blank cells|paste the same texts")
             .split('|');
     for (const bool pending : {false, true})
@@ -408,6 +425,9 @@ void tst_commands::everyStepUndoesAndRedoes() {
         w->click(step == "clear" ? "Button4" : "Button6");
     } else if (step == "type into a cell") {
         w->typeIntoCell(2, 2, "typed");
+    } else if (step.endsWith("rows") || step.endsWith("above")) {
+        selectCells(*w, 2, 2, 2, 3); // rows 2 and 3: taken out, or two blank rows above them
+        trigger(*w, step.endsWith("rows") ? "deleteRows" : "insertRows");
     } else if (step.startsWith("cut") || step.startsWith("delete")) {
         if (step.endsWith("blank cells"))
             selectCells(*w, 2, 4, 4, 4); // the blank last row but its first cell

@@ -131,7 +131,8 @@ struct Step {
     /// A remove first types the description of a listed entry (the one at rowDraw, modulo the
     /// entries): its first letters followed by these texts, its capacity and its price.
     std::optional<std::array<QString, 2>> describe;
-    const char* action = "";  ///< copy, cut, delete, selectAll, paste, undo or redo
+    const char* action = "";  ///< copy, cut, delete, (delete or insert) rows, selectAll, paste,
+                              ///< undo or redo
     QRect cells;              ///< what a clipboard action selects first, rows modulo the grid's
     WindowModel::Block block; ///< what a paste puts on the clipboard first, if anything
     bool quoteAll = false, crlf = false, finalBreak = true;
@@ -181,9 +182,11 @@ std::vector<Step> generate(std::uint64_t seed, int count) {
                     steps.push_back(typed);
                 }
         } else if (kind < 74) {
-            step.action = kind < 66   ? "copy"
-                          : kind < 68 ? "cut"
-                          : kind < 71 ? "delete"
+            step.action = kind < 65   ? "copy"
+                          : kind < 67 ? "cut"
+                          : kind < 69 ? "delete"
+                          : kind < 71 ? "deleteRows"
+                          : kind < 72 ? "insertRows"
                                       : "selectAll";
             step.cells = QRect(step.col, 0, int(inputs.pick(std::size_t(5 - step.col))) + 1,
                                int(inputs.pick(4) ? inputs.pick(2) : inputs.pick(1000)) + 1);
@@ -265,7 +268,8 @@ public:
     QString apply(const Step& step, QStringList& log) {
         messages.clear();
         searched = selectedAll = checkClipboard = false;
-        acted = step.kind == Step::Click || step.action == QLatin1String("paste");
+        acted = step.kind == Step::Click || step.action == QLatin1String("paste") ||
+                step.action == QLatin1String("insertRows");
         checkView = step.kind == Step::Click || step.kind == Step::Action;
         // The focus in a cell's editor is the table's: the editor closes when a command runs.
         focusBefore = form->focusWidget();
@@ -407,6 +411,10 @@ private:
                             : model.erase(cells);
         else if (name == "paste")
             model.paste(cells.left(), cells.top());
+        else if (name == "deleteRows")
+            model.deleteRows(cells);
+        else if (name == "insertRows")
+            model.insertRows(cells);
         else if (name == "undo" || name == "redo")
             name == "undo" ? model.undo() : model.redo();
         else if (grid->RowCount() > 2) { // select all, then copy what it selected

@@ -157,6 +157,29 @@ void WindowModel::write(const QRect& cells, const Block& texts) {
         record(before, cells.top());
 }
 
+void WindowModel::deleteRows(const QRect& cells) {
+    const int top = std::max(cells.top(), 1);
+    const int bottom = std::min(cells.bottom(), int(state.cells.size()) - 2);
+    forget();
+    if (bottom < top)
+        return; // no entry row among them: the action is disabled
+    begin();
+    const State before = state;
+    state.cells.remove(top, bottom - top + 1);
+    record(before, top);
+}
+
+void WindowModel::insertRows(const QRect& cells) {
+    begin();
+    if (state.cells.size() + cells.height() > 1000000) {
+        refused = Refusal{-1, 0, 0};
+        return;
+    }
+    const State before = state;
+    state.cells.insert(cells.top(), cells.height(), kBlankRow);
+    record(before, cells.top());
+}
+
 void WindowModel::paste(int col, int row) {
     const Block& rows = clipboard;
     forget();

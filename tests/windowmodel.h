@@ -45,6 +45,10 @@ public:
     void copy(const QRect& cells);
     void cut(const QRect& cells);
     void erase(const QRect& cells);
+    /// Takes out the entry rows among those of `cells`; puts as many blank rows as `cells` spans
+    /// above its top row.
+    void deleteRows(const QRect& cells);
+    void insertRows(const QRect& cells);
     /// Pastes the rows of the clipboard's text at (col, row).
     void paste(int col, int row);
     /// Puts a text on the clipboard, as another program does.

@@ -101,5 +101,25 @@
         <source>Paste</source>
         <translation>вставку</translation>
     </message>
+    <message>
+        <source>&amp;Insert Rows Above</source>
+        <translation>Вставить стр&amp;оки выше</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Rows</source>
+        <translation>Удалить ст&amp;роки</translation>
+    </message>
+    <message>
+        <source>Delete Rows</source>
+        <translation>удаление строк</translation>
+    </message>
+    <message>
+        <source>%1 rows more would make %2 rows, and the table holds at most %3.</source>
+        <translation>Ещё %1 строк дали бы %2 строк, а в таблице может быть не больше %3.</translation>
+    </message>
+    <message>
+        <source>Insert Rows</source>
+        <translation>вставку строк</translation>
+    </message>
 </context>
 </TS>
