@@ -33,6 +33,7 @@ private slots:
     void pasteReadsBackWhatCopyWrites_data();
     void pasteReadsBackWhatCopyWrites();
     void pasteGrowsTheTableUpToItsBound();
+    void withoutACellTheClipboardAndRowActionsDoNothing();
 };
 
 void tst_stringgrid::gridModelRefusesWhatIsNotItsCell() {
@@ -226,6 +227,32 @@ void tst_stringgrid::pasteGrowsTheTableUpToItsBound() {
         QCOMPARE(grid.RowCount(), platform::StringGrid::kMaxRows - (lines - 1));
         QCOMPARE(grid.Cells(1, platform::StringGrid::kMaxRows - 2), lines == 1 ? "x" : "");
     }
+    // At the bound, a row more is refused too.
+    platform::StringGrid grid;
+    grid.setRowCount(platform::StringGrid::kMaxRows);
+    grid.setCurrentIndex(grid.cellIndex(1, 1));
+    QVERIFY_THROWS_EXCEPTION(platform::Exception, grid.insertRowsAbove());
+    QCOMPARE(grid.RowCount(), platform::StringGrid::kMaxRows);
+}
+
+void tst_stringgrid::withoutACellTheClipboardAndRowActionsDoNothing() {
+    platform::StringGrid grid;
+    grid.setCells(1, 1, "kept");
+    QGuiApplication::clipboard()->setText("copied elsewhere");
+    grid.copy();
+    grid.cut();
+    grid.deleteSelection();
+    grid.deleteRows();
+    grid.insertRowsAbove();
+    QCOMPARE(QGuiApplication::clipboard()->text(), "copied elsewhere");
+    QCOMPARE(grid.Cells(1, 1), "kept");
+    QCOMPARE(grid.RowCount(), 5);
+    // A paste with no cell chosen starts at the first one; an empty clipboard pastes nothing.
+    grid.paste();
+    QCOMPARE(grid.Cells(1, 1), "copied elsewhere");
+    QGuiApplication::clipboard()->clear();
+    grid.paste();
+    QCOMPARE(grid.Cells(1, 1), "copied elsewhere");
 }
 
 QTEST_MAIN(tst_stringgrid)
