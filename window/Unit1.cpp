@@ -227,7 +227,7 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
     // Every row is read and checked into a new list first: a bad cell leaves the list whole and
     // the grid as typed, so the user can mend it and accept again.
     const ListTable table = listTable();
-    const platform::GridRows rows = table.rows();
+    const platform::GridRows rows = table.rowRule();
     spisok rebuilt;
     for (int row = rows.firstEntryRow(); row < rows.blankRow(ui->StringGrid1->RowCount()); ++row) {
         vint entry{};

@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
-QString EntryInput::text() const {
+QString EntryInput::typedText() const {
     return edit ? edit->text() : grid->Cells(col, row);
 }
 
@@ -46,7 +46,7 @@ namespace {
 /// to it. The name is built only then.
 template <typename Read> auto readFrom(const EntryInput& input, const Read& read) {
     try {
-        return read(input.text());
+        return read(input.typedText());
     } catch (const platform::Exception& e) {
         throw platform::Exception(input.name() + QStringLiteral(": ") + e.Message(),
                                   input.leadBack());

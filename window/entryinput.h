@@ -26,7 +26,7 @@ public:
     EntryInput(QLineEdit* edit, const QLabel* caption) : edit(edit), caption(caption) {}
     EntryInput(platform::StringGrid* grid, int col, int row) : grid(grid), col(col), row(row) {}
 
-    QString text() const;
+    QString typedText() const;
     /// What the user calls it: the edit's caption, or the cell's row and column with the
     /// column's heading.
     QString name() const;

@@ -51,7 +51,7 @@ void forEachDifference(const platform::StringGrid* grid, const spisok& s, const 
 
 } // namespace
 
-platform::GridRows ListTable::rows() const {
+platform::GridRows ListTable::rowRule() const {
     return grid->gridRows();
 }
 
@@ -70,7 +70,7 @@ void ListTable::show(const spisok& s) const {
 }
 
 void ListTable::showOnly(const spisok& s) const {
-    grid->setRowCount(rows().rowCountFor(s.size()));
+    grid->setRowCount(rowRule().rowCountFor(s.size()));
     show(s);
 }
 
@@ -83,7 +83,7 @@ TableEdits ListTable::editsOver(const spisok& s) const {
 }
 
 bool ListTable::showsOnly(const spisok& s, const TableEdits& edits) const {
-    return edits.cells.empty() && edits.rowCount == rows().rowCountFor(s.size());
+    return edits.cells.empty() && edits.rowCount == rowRule().rowCountFor(s.size());
 }
 
 void ListTable::restore(const spisok& s, const TableEdits& edits) const {
@@ -101,5 +101,5 @@ std::array<EntryInput, 4> ListTable::entryInputs(int row) const {
 
 void ListTable::showEntry(std::int32_t index, bool select) const {
     if (index >= 0)
-        grid->showRow(rows().rowOf(index), select);
+        grid->showRow(rowRule().rowOf(index), select);
 }

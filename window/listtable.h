@@ -38,7 +38,7 @@ class ListTable {
 public:
     explicit ListTable(platform::StringGrid* grid) : grid(grid) {}
 
-    platform::GridRows rows() const;
+    platform::GridRows rowRule() const;
 
     /// Writes the four headings.
     void writeHeadings() const;
