@@ -320,6 +320,10 @@ QList<QStringList> StringGrid::texts(const QRect& rect) const {
     return rows;
 }
 
+QList<QStringList> StringGrid::rowsFrom(int top) const {
+    return texts(QRect(QPoint(fixedCols(), top), QPoint(ColCount() - 1, RowCount() - 1)));
+}
+
 void StringGrid::copy() {
     const QRect rect = selectedRect();
     if (!rect.isNull())
@@ -406,8 +410,7 @@ void StringGrid::deleteRows() {
     const auto [top, bottom] = selectedEntryRows();
     if (bottom < top)
         return;
-    const QRect below(QPoint(fixedCols(), bottom + 1), QPoint(ColCount() - 1, RowCount() - 1));
-    rewriteRowsFrom(top, texts(below), RowCount() - (bottom - top + 1),
+    rewriteRowsFrom(top, rowsFrom(bottom + 1), RowCount() - (bottom - top + 1),
                     QCoreApplication::translate("platform", "Delete Rows"));
 }
 
@@ -424,7 +427,7 @@ void StringGrid::insertRowsAbove() {
                                  QString::number(kMaxRows)));
     const int top = std::max(rect.top(), gridRows().firstEntryRow());
     QList<QStringList> rows(count, QStringList(ColCount() - fixedCols(), QString()));
-    rows << texts(QRect(QPoint(fixedCols(), top), QPoint(ColCount() - 1, RowCount() - 1)));
+    rows << rowsFrom(top);
     rewriteRowsFrom(top, rows, RowCount() + count,
                     QCoreApplication::translate("platform", "Insert Rows"));
 }

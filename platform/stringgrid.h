@@ -141,6 +141,8 @@ private:
     std::pair<int, int> selectedEntryRows() const;
     /// The texts of a rectangle of cells, in grid columns and rows, row by row.
     QList<QStringList> texts(const QRect& rect) const;
+    /// The texts of the columns right of the fixed one, from row `top` to the last.
+    QList<QStringList> rowsFrom(int top) const;
     /// Hands over as one edit named `name`: from row `top` down, `rows` (texts of the columns
     /// right of the fixed one), then blank rows to the end; the grid has `rowCount` rows after it.
     void rewriteRowsFrom(int top, QList<QStringList> rows, int rowCount, const QString& name);

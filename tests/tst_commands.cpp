@@ -386,12 +386,10 @@ void tst_commands::unacceptedEditsAreReplacedByTheNextCommand() {
 void tst_commands::everyStepUndoesAndRedoes_data() {
     QTest::addColumn<QString>("step");
     QTest::addColumn<bool>("pending");
-    // The last three change nothing that the user sees, so they are no step.
     const QStringList steps =
         QString("add at the front|add in the middle|add at the end|remove the head|"
                 "remove a middle entry|remove the tail|clear|accept|type into a cell|"
-                "paste that grows the table|cut|delete|delete rows|insert rows above|"
-                "cut blank cells|delete blank cells|paste the same texts")
+                "paste that grows the table|cut|delete|delete rows|insert rows above")
             .split('|');
     for (const bool pending : {false, true})
         for (const QString& step : steps)
@@ -428,25 +426,15 @@ void tst_commands::everyStepUndoesAndRedoes() {
     } else if (step.endsWith("rows") || step.endsWith("above")) {
         selectCells(*w, 2, 2, 2, 3); // rows 2 and 3: taken out, or two blank rows above them
         trigger(*w, step.endsWith("rows") ? "deleteRows" : "insertRows");
-    } else if (step.startsWith("cut") || step.startsWith("delete")) {
-        if (step.endsWith("blank cells"))
-            selectCells(*w, 2, 4, 4, 4); // the blank last row but its first cell
-        else
-            selectCells(*w, 1, 1, 2, 2);
-        trigger(*w, step.startsWith("cut") ? "cut" : "delete");
+    } else if (step == "cut" || step == "delete") {
+        selectCells(*w, 1, 1, 2, 2);
+        trigger(*w, step.toLatin1());
     } else {
-        const bool same = step.endsWith("same texts");
-        QGuiApplication::clipboard()->setText(same ? "seagate\tbarracuda\n"
-                                                   : "P1\tp1\t1\t1\nP2\tp2\t2\t2\n");
-        selectCells(*w, 1, same ? 1 : 4, 1, same ? 1 : 4);
+        QGuiApplication::clipboard()->setText("P1\tp1\t1\t1\nP2\tp2\t2\t2\n");
+        selectCells(*w, 1, 4, 1, 4);
         trigger(*w, "paste");
     }
     QVERIFY2(w->errors.isEmpty(), qPrintable(w->errors.join('\n')));
-    if (step.contains("blank") || step.contains("same")) {
-        QCOMPARE(w->form()->undoStack()->count(), steps);
-        QCOMPARE(w->state().grid, before.grid);
-        return;
-    }
     QCOMPARE(w->form()->undoStack()->count(), steps + 1);
     const WindowState after = w->state();
     QVERIFY(after.grid != before.grid || after.list != before.list);
