@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -15,6 +16,9 @@ namespace platform {
 /// throws Exception: "'<text>' is not a valid integer value", or, for a well-formed number outside
 /// the 32-bit range, a message that gives the range. The text is quoted as platform::quoted() does.
 std::int32_t StrToInt(const QString& text);
+
+/// The integer that StrToInt reads from `text`, or none where it would throw.
+std::optional<std::int32_t> toInt(QStringView text);
 
 /// The decimal text of `value`, with a minus sign when negative.
 QString IntToStr(std::int32_t value);

@@ -140,6 +140,12 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
                    {Qt::CTRL | Qt::Key_Minus,
                     QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus)},
                    &StringGrid::deleteRows);
+    // No keys, as in spreadsheets; they sort by the current cell's column.
+    sortAscendingAction = makeAction("sortAscending", {}, {}, &StringGrid::sortAscending);
+    sortDescendingAction = makeAction("sortDescending", {}, {}, &StringGrid::sortDescending);
+    horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
+            &StringGrid::openHeadingMenu);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &StringGrid::updateActions);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -444,6 +450,69 @@ void StringGrid::selectEntries() {
                       QPoint(ColCount() - 1, rows.lastEntryRow(RowCount()))));
 }
 
+void StringGrid::setSortKey(int col, SortKey key) {
+    if (col < 0)
+        return;
+    if (std::size_t(col) >= sortKeys.size())
+        sortKeys.resize(std::size_t(col) + 1, SortKey::Text);
+    sortKeys[std::size_t(col)] = key;
+}
+
+SortKey StringGrid::sortKey(int col) const {
+    return col >= 0 && std::size_t(col) < sortKeys.size() ? sortKeys[std::size_t(col)]
+                                                          : SortKey::Text;
+}
+
+void StringGrid::sortRows(int col, Qt::SortOrder order) {
+    const GridRows rows = gridRows();
+    if (col < fixedCols() || col >= ColCount() || !rows.hasEntryRows(RowCount()))
+        return;
+    const int top = rows.firstEntryRow();
+    const QList<QStringList> entries = texts(
+        QRect(QPoint(fixedCols(), top), QPoint(ColCount() - 1, rows.lastEntryRow(RowCount()))));
+    const std::vector<qsizetype> places =
+        sortedOrder(entries, col - fixedCols(), sortKey(col), order);
+    if (std::is_sorted(places.begin(), places.end()))
+        return; // no row moves
+    QList<QStringList> sorted;
+    sorted.reserve(entries.size());
+    for (const qsizetype place : places)
+        sorted << entries[place];
+    requestEdit({fixedCols(), top, sorted, RowCount(),
+                 QCoreApplication::translate("platform", "Sort by %1").arg(Cells(col, 0))});
+}
+
+int StringGrid::currentColumn() const {
+    return currentIndex().isValid() ? cells->gridCol(currentIndex()) : -1;
+}
+
+void StringGrid::sortAscending() {
+    sortRows(currentColumn(), Qt::AscendingOrder);
+}
+
+void StringGrid::sortDescending() {
+    sortRows(currentColumn(), Qt::DescendingOrder);
+}
+
+void StringGrid::aimSorts(QAction* ascending, QAction* descending, int col) const {
+    const bool inEntries = col >= fixedCols() && col < ColCount();
+    if (inEntries) {
+        const QString heading = fixedRows() > 0 ? Cells(col, 0) : QString::number(col);
+        ascending->setText(
+            QCoreApplication::translate("platform", "&Sort by %1, Ascending").arg(heading));
+        descending->setText(
+            QCoreApplication::translate("platform", "S&ort by %1, Descending").arg(heading));
+    } else {
+        ascending->setText(QCoreApplication::translate("platform", "&Sort Ascending"));
+        descending->setText(QCoreApplication::translate("platform", "S&ort Descending"));
+    }
+    // One row or none: there is nothing to reorder.
+    const GridRows rows = gridRows();
+    const bool enabled = inEntries && rows.lastEntryRow(RowCount()) > rows.firstEntryRow();
+    ascending->setEnabled(enabled);
+    descending->setEnabled(enabled);
+}
+
 QAction* StringGrid::makeAction(const char* name, const QString& text,
                                 const QList<QKeySequence>& keys, void (StringGrid::*slot)()) {
     auto* action = new QAction(text, this);
@@ -469,6 +538,7 @@ void StringGrid::updateActions() {
     insertRowsAction->setEnabled(hasCells);
     const auto [top, bottom] = selectedEntryRows();
     deleteRowsAction->setEnabled(top <= bottom);
+    aimSorts(sortAscendingAction, sortDescendingAction, currentColumn());
 }
 
 void StringGrid::updatePasteAction() {
@@ -490,9 +560,28 @@ void StringGrid::openMenu(const QPoint& globalPos) {
     menu->addAction(selectAllAction);
     menu->addSeparator();
     menu->addActions({insertRowsAction, deleteRowsAction});
+    menu->addSeparator();
+    menu->addActions({sortAscendingAction, sortDescendingAction});
     updateActions();
     updatePasteAction();
     menu->popup(globalPos);
+}
+
+void StringGrid::openHeadingMenu(const QPoint& pos) {
+    const int section = horizontalHeader()->logicalIndexAt(pos);
+    if (section < 0)
+        return;
+    if (!headingsMenu) {
+        headingsMenu = new QMenu(this);
+        for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder})
+            connect(headingsMenu->addAction(QString()), &QAction::triggered, this, [this, order] {
+                finishEditing();
+                runGuarded([this, order] { sortRows(headingColumn, order); });
+            });
+    }
+    headingColumn = section + fixedCols();
+    aimSorts(headingsMenu->actions().at(0), headingsMenu->actions().at(1), headingColumn);
+    headingsMenu->popup(horizontalHeader()->viewport()->mapToGlobal(pos));
 }
 
 void StringGrid::contextMenuEvent(QContextMenuEvent* event) {

@@ -6,6 +6,7 @@
 
 #include "columnwidths.h"
 #include "gridrows.h"
+#include "rowsort.h"
 #include "stringgridmodel.h"
 
 #include <QList>
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -23,7 +25,9 @@ namespace platform {
 /// grid, the fixed heading row and column included, so the headings are written like any cell;
 /// they are shown as the view's header sections, which stay in place while the cells scroll. The
 /// other cells are edited in place by typing, F2 or a double click, and through the clipboard:
-/// cut, copy, paste, delete and select all, from the keyboard and from the context menu.
+/// cut, copy, paste, delete and select all, from the keyboard and from the context menu. Whole
+/// rows are inserted and deleted from there too, and the entry rows sorted by a column, from
+/// there or from a heading's own menu.
 ///
 /// Its rows follow GridRows: the last row is the blank row of new entries; select all leaves it
 /// out, and a paste that reaches it grows the grid so that one blank row stays last.
@@ -108,11 +112,19 @@ public:
     /// Selects every cell of every row but the fixed and the last; with no such row, no cell, and
     /// none is current.
     void selectEntries();
+    /// How column `col` sorts; Text unless set.
+    void setSortKey(int col, SortKey key);
+    SortKey sortKey(int col) const;
+    /// Reorders the entry rows, as one edit, by their texts in column `col` (sortedOrder()); the
+    /// heading row and the blank last row stay. A sort that moves no row is no edit.
+    void sortRows(int col, Qt::SortOrder order);
 
     /// Actions shown above the clipboard's in the context menu (undo and redo, say).
     void setLeadingActions(const QList<QAction*>& actions) { leadingActions = actions; }
     /// The context menu, once it has been opened.
     QMenu* contextMenu() const { return menu; }
+    /// The context menu of the column headings, once it has been opened.
+    QMenu* headingMenu() const { return headingsMenu; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -132,6 +144,15 @@ private:
     void updateActions();
     void updatePasteAction();
     void openMenu(const QPoint& globalPos);
+    /// The headings' menu, for the column under `pos` of the heading row.
+    void openHeadingMenu(const QPoint& pos);
+    /// Points a pair of sort actions at column `col` (none outside the entries' columns): their
+    /// texts name its heading, and they are enabled when there are rows to reorder.
+    void aimSorts(QAction* ascending, QAction* descending, int col) const;
+    /// The current cell's grid column; -1 without one.
+    int currentColumn() const;
+    void sortAscending();
+    void sortDescending();
     /// The smallest rectangle of cells that holds the selection, or the current cell; empty when
     /// there is neither. In grid columns and rows.
     QRect selectedRect() const;
@@ -159,8 +180,14 @@ private:
     QAction* selectAllAction = nullptr;
     QAction* insertRowsAction = nullptr;
     QAction* deleteRowsAction = nullptr;
+    QAction* sortAscendingAction = nullptr;
+    QAction* sortDescendingAction = nullptr;
+    /// The column whose heading's menu was opened last.
+    int headingColumn = -1;
+    std::vector<SortKey> sortKeys;
     QList<QAction*> leadingActions;
     QMenu* menu = nullptr;
+    QMenu* headingsMenu = nullptr;
     ColumnWidths columnWidths;
     bool fitting = false;
 };

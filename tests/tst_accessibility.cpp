@@ -51,6 +51,7 @@ private slots:
     void historyFromTheKeyboard();
     void contextMenuFromMouseAndKeyboard_data();
     void contextMenuFromMouseAndKeyboard();
+    void headingMenuSortsItsColumn();
 
 private:
     std::unique_ptr<WindowTest> w;
@@ -246,6 +247,7 @@ void tst_accessibility::contextMenuFromMouseAndKeyboard() {
     QFETCH(int, key);
     QGuiApplication::clipboard()->clear();
     w->add("a", "b", "1", "2", "0");
+    w->add("c", "d", "3", "4", "1");
     platform::StringGrid* grid = w->grid();
     QVERIFY(tabTo(*w, grid, Qt::Key_Tab));
     const QPoint cell = grid->visualRect(grid->cellIndex(2, 1)).center();
@@ -265,12 +267,37 @@ void tst_accessibility::contextMenuFromMouseAndKeyboard() {
     QCOMPARE(items, QStringList({"Undo Add Ctrl+Z", "Redo (off) Ctrl+Shift+Z", " ", "Cu&t Ctrl+X",
                                  "&Copy Ctrl+C", "&Paste (off) Ctrl+V", "&Delete Del", " ",
                                  "Select &All Ctrl+A", " ", "&Insert Rows Above Ctrl++",
-                                 "Delete &Rows Ctrl+-"}));
+                                 "Delete &Rows Ctrl+-", " ", "&Sort by firma, Ascending ",
+                                 "S&ort by firma, Descending "}));
     // A screen reader finds its items.
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu);
     QCOMPARE(accessible->childCount(), int(items.size()));
     QCOMPARE(accessible->child(3)->text(QAccessible::Name), "Cut");
     menu->close();
+}
+
+void tst_accessibility::headingMenuSortsItsColumn() {
+    w->addAll({"a|b|1|300", "c|d|3|-2147483648", "e|f|5|20"});
+    platform::StringGrid* grid = w->grid();
+    QHeaderView* headings = grid->horizontalHeader();
+    const int zena = 3; // the fourth section
+    const QPoint at(headings->sectionViewportPosition(zena) + 5, headings->height() / 2);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, headings->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(headings->viewport(), &click);
+    QMenu* menu = grid->headingMenu();
+    QVERIFY(menu && menu->isVisible());
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << action->text();
+    QCOMPARE(items, QStringList({"&Sort by zena, Ascending", "S&ort by zena, Descending"}));
+    QCOMPARE(QAccessible::queryAccessibleInterface(menu)->childCount(), 2);
+    menu->actions().at(1)->trigger();
+    menu->close();
+    QCOMPARE(w->rows(), QList<QStringList>({{"a", "b", "1", "300"},
+                                            {"e", "f", "5", "20"},
+                                            {"c", "d", "3", "-2147483648"},
+                                            {"", "", "", ""}}));
+    QCOMPARE(w->state().list.first(), QStringList({"a", "b", "1", "300"}));
 }
 
 QTEST_MAIN(tst_accessibility)

@@ -389,7 +389,7 @@ void tst_commands::everyStepUndoesAndRedoes_data() {
     const QStringList steps =
         QString("add at the front|add in the middle|add at the end|remove the head|"
                 "remove a middle entry|remove the tail|clear|accept|type into a cell|"
-                "paste that grows the table|cut|delete|delete rows|insert rows above")
+                "paste that grows the table|cut|delete|delete rows|insert rows above|sort")
             .split('|');
     for (const bool pending : {false, true})
         for (const QString& step : steps)
@@ -426,6 +426,9 @@ void tst_commands::everyStepUndoesAndRedoes() {
     } else if (step.endsWith("rows") || step.endsWith("above")) {
         selectCells(*w, 2, 2, 2, 3); // rows 2 and 3: taken out, or two blank rows above them
         trigger(*w, step.endsWith("rows") ? "deleteRows" : "insertRows");
+    } else if (step == "sort") {
+        selectCells(*w, 4, 2, 4, 2); // by zena: 900, 4000, 5000
+        trigger(*w, "sortAscending");
     } else if (step == "cut" || step == "delete") {
         selectCells(*w, 1, 1, 2, 2);
         trigger(*w, step.toLatin1());

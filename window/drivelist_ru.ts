@@ -121,5 +121,25 @@
         <source>Insert Rows</source>
         <translation>вставку строк</translation>
     </message>
+    <message>
+        <source>Sort by %1</source>
+        <translation>сортировку по %1</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by %1, Ascending</source>
+        <translation>&amp;Сортировать по %1, по возрастанию</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by %1, Descending</source>
+        <translation>С&amp;ортировать по %1, по убыванию</translation>
+    </message>
+    <message>
+        <source>&amp;Sort Ascending</source>
+        <translation>&amp;Сортировать по возрастанию</translation>
+    </message>
+    <message>
+        <source>S&amp;ort Descending</source>
+        <translation>С&amp;ортировать по убыванию</translation>
+    </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "textfield.h"
 
 #include "platform/conversions.h"
+#include "platform/rowsort.h"
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
@@ -20,16 +21,17 @@ struct Column {
     /// Whether `cell` already shows the field of `p`, found without building its text.
     bool (*isShownIn)(QStringView cell, const node& p);
     QString (*cellText)(const node& p);
+    platform::SortKey sortKey;
 };
 constexpr std::array<Column, 4> kColumns = {{
     {1, "firma", [](QStringView t, const node& p) { return isFieldText(t, p.firma); },
-     [](const node& p) { return fieldText(p.firma); }},
+     [](const node& p) { return fieldText(p.firma); }, platform::SortKey::Text},
     {2, "marka", [](QStringView t, const node& p) { return isFieldText(t, p.marka); },
-     [](const node& p) { return fieldText(p.marka); }},
+     [](const node& p) { return fieldText(p.marka); }, platform::SortKey::Text},
     {3, "objom", [](QStringView t, const node& p) { return platform::isIntText(t, p.objom); },
-     [](const node& p) { return platform::IntToStr(p.objom); }},
+     [](const node& p) { return platform::IntToStr(p.objom); }, platform::SortKey::Integer},
     {4, "zena", [](QStringView t, const node& p) { return platform::isIntText(t, p.zena); },
-     [](const node& p) { return platform::IntToStr(p.zena); }},
+     [](const node& p) { return platform::IntToStr(p.zena); }, platform::SortKey::Integer},
 }};
 
 /// Calls `differs(column, row, p)` for every cell below the headings whose text is not what the
@@ -56,8 +58,10 @@ platform::GridRows ListTable::rowRule() const {
 }
 
 void ListTable::writeHeadings() const {
-    for (const Column& column : kColumns)
+    for (const Column& column : kColumns) {
         grid->setCells(column.col, 0, QLatin1StringView(column.heading));
+        grid->setSortKey(column.col, column.sortKey);
+    }
 }
 
 void ListTable::show(const spisok& s) const {

@@ -40,7 +40,7 @@ public:
 
     platform::GridRows rowRule() const;
 
-    /// Writes the four headings.
+    /// Writes the four headings, and has the number columns sort as integers.
     void writeHeadings() const;
     /// Repaints every row below the headings: a row shows its entry of `s`, a row beyond the list
     /// is blank. The row count stays; entries beyond the last row are not shown. Walks the list
