@@ -46,6 +46,22 @@ std::vector<qsizetype> sortedOrder(const QList<QStringList>& rows, qsizetype col
                    [&values](qsizetype a, qsizetype b) { return *values[a] < *values[b]; });
         return places;
     }
+    const auto emptyFirst = [&text](qsizetype a, qsizetype b, const auto& less) {
+        const bool aEmpty = text(a).isEmpty();
+        const bool bEmpty = text(b).isEmpty();
+        if (aEmpty || bEmpty)
+            return aEmpty && !bEmpty;
+        return less(a, b);
+    };
+    if (locale.language() == QLocale::C) {
+        // The C locale's collator has no sort keys that ignore case: its order is the code's.
+        sortStably(places.begin(), places.end(), order, [&](qsizetype a, qsizetype b) {
+            return emptyFirst(a, b, [&text](qsizetype x, qsizetype y) {
+                return text(x).compare(text(y), Qt::CaseInsensitive) < 0;
+            });
+        });
+        return places;
+    }
     // One sort key per row, so that the sort compares bytes, not texts through the locale.
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -54,11 +70,9 @@ std::vector<qsizetype> sortedOrder(const QList<QStringList>& rows, qsizetype col
     for (qsizetype row = 0; row < rows.size(); ++row)
         keys.push_back(collator.sortKey(text(row).toString()));
     sortStably(places.begin(), places.end(), order, [&](qsizetype a, qsizetype b) {
-        const bool aEmpty = text(a).isEmpty();
-        const bool bEmpty = text(b).isEmpty();
-        if (aEmpty || bEmpty)
-            return aEmpty && !bEmpty;
-        return keys[a].compare(keys[b]) < 0;
+        return emptyFirst(a, b, [&keys](qsizetype x, qsizetype y) {
+            return keys[std::size_t(x)].compare(keys[std::size_t(y)]) < 0;
+        });
     });
     return places;
 }

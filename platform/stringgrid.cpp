@@ -579,6 +579,7 @@ void StringGrid::openHeadingMenu(const QPoint& pos) {
                 runGuarded([this, order] { sortRows(headingColumn, order); });
             });
     }
+    finishEditing(); // as a click anywhere else does
     headingColumn = section + fixedCols();
     aimSorts(headingsMenu->actions().at(0), headingsMenu->actions().at(1), headingColumn);
     headingsMenu->popup(horizontalHeader()->viewport()->mapToGlobal(pos));

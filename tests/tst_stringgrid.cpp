@@ -275,6 +275,8 @@ void tst_stringgrid::sortReordersTheEntryRowsStably_data() {
         << texts << false << false << "en" << QList<int>{2, 1, 3, 5, 0, 4};
     QTest::newRow("texts descending keep equal ones in their order")
         << texts << false << true << "en" << QList<int>{0, 4, 5, 1, 3, 2};
+    QTest::newRow("texts ignore case in the C locale too")
+        << texts << false << false << "C" << QList<int>{2, 1, 3, 5, 0, 4};
     QTest::newRow("Cyrillic in the Russian order")
         << QStringList{"ж", "Е", "ё", "е", "я", "а"} << false << false << "ru"
         << QList<int>{5, 1, 3, 2, 0, 4};

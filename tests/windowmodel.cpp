@@ -4,6 +4,7 @@
 // windowmodel.cpp - what the window should hold, from the commands' described results.
 #include "windowmodel.h"
 
+#include <QCollator>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -77,10 +78,25 @@ void WindowModel::begin() {
     commitOpenEditor();
 }
 
-void WindowModel::record(const State& before, int row) {
+WindowModel::Tally& WindowModel::Tally::operator+=(const Tally& other) {
+    middleRemoves += other.middleRemoves;
+    undoneMiddleRemoves += other.undoneMiddleRemoves;
+    sorts += other.sorts;
+    sortsWithTies += other.sortsWithTies;
+    sortsWithNonNumbers += other.sortsWithNonNumbers;
+    sortsOverEdits += other.sortsOverEdits;
+    longSorts += other.longSorts;
+    return *this;
+}
+
+bool WindowModel::record(const State& before, int row) {
+    // Every step changes what the user sees.
+    if (state == before)
+        return false;
     done.push_back({before, state, row});
     undone.clear();
     rowShown = row;
+    return true;
 }
 
 void WindowModel::undo() {
@@ -153,8 +169,7 @@ void WindowModel::write(const QRect& cells, const Block& texts) {
     for (int r = 0; r < cells.height(); ++r)
         for (int c = 0; c < cells.width(); ++c)
             state.cells[cells.top() + r][cells.left() + c] = texts[r][c];
-    if (!(state == before))
-        record(before, cells.top());
+    record(before, cells.top());
 }
 
 void WindowModel::deleteRows(const QRect& cells) {
@@ -178,6 +193,61 @@ void WindowModel::insertRows(const QRect& cells) {
     const State before = state;
     state.cells.insert(cells.top(), cells.height(), kBlankRow);
     record(before, cells.top());
+}
+
+void WindowModel::sortRows(int col, bool descending) {
+    forget();
+    const qsizetype entries = state.cells.size() - 2;
+    if (entries < 2)
+        return; // nothing to reorder: the action is disabled
+    begin();
+    // Whether row a goes strictly before row b. Numbers come before texts that are none, in
+    // either direction; texts compare as the collator does, the empty one least.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const bool numbers = col >= 3;
+    const auto before = [&](const QStringList& a, const QStringList& b) {
+        if (numbers) {
+            const auto x = numberIn(a[col]), y = numberIn(b[col]);
+            if (!x || !y)
+                return x && !y;
+            return descending ? *y < *x : *x < *y;
+        }
+        const QString& x = descending ? b[col] : a[col];
+        const QString& y = descending ? a[col] : b[col];
+        if (x.isEmpty() || y.isEmpty())
+            return x.isEmpty() && !y.isEmpty();
+        return collator.compare(x, y) < 0;
+    };
+    // Each row goes after every row already placed that it does not go before: equal keys keep
+    // their order.
+    QList<QStringList> sorted;
+    bool ties = false, nonNumbers = false;
+    for (qsizetype row = 1; row <= entries; ++row) {
+        const QStringList& line = state.cells[row];
+        const auto at = std::upper_bound(sorted.begin(), sorted.end(), line, before);
+        ties = ties || (at != sorted.begin() && !before(*(at - 1), line));
+        nonNumbers = nonNumbers || (numbers && !numberIn(line[col]));
+        sorted.insert(at, line);
+    }
+    const State was = state;
+    std::copy(sorted.begin(), sorted.end(), state.cells.begin() + 1);
+    if (!record(was, 1))
+        return;
+    ++met.sorts;
+    met.sortsWithTies += ties;
+    met.sortsWithNonNumbers += nonNumbers;
+    met.sortsOverEdits += !showsOnlyTheList(was);
+    met.longSorts += entries > 16;
+}
+
+bool WindowModel::showsOnlyTheList(const State& s) {
+    const auto& entries = s.entries.entries();
+    if (s.cells.size() != qsizetype(entries.size()) + 2 || s.cells.last() != kBlankRow)
+        return false;
+    return std::equal(
+        entries.begin(), entries.end(), s.cells.begin() + 1,
+        [](const ReferenceEntry& e, const QStringList& row) { return row == rowOf(e); });
 }
 
 void WindowModel::paste(int col, int row) {
@@ -207,8 +277,7 @@ void WindowModel::paste(int col, int row) {
     for (qsizetype r = 0; r < texts.size(); ++r)
         for (qsizetype c = 0; c < width; ++c)
             state.cells[row + r][col + c] = texts[r][c];
-    if (!(state == before))
-        record(before, row);
+    record(before, row);
 }
 
 void WindowModel::run(Command command) {
@@ -235,9 +304,8 @@ void WindowModel::run(Command command) {
         break;
     }
     // A command that changes neither the list nor the table is no step.
-    if (state == before)
+    if (!record(before, row))
         return;
-    record(before, row);
     const std::size_t count = before.entries.entries().size();
     if (command == Command::Remove && state.entries.entries().size() < count && row > 1 &&
         std::size_t(row) < count) {
@@ -268,18 +336,25 @@ bool WindowModel::readText(char (&field)[kTextFieldSize], const Source& source) 
     return true;
 }
 
-bool WindowModel::readNumber(std::int32_t& value, const Source& source) {
+std::optional<std::int32_t> WindowModel::numberIn(const QString& text) {
     static const QRegularExpression wellFormed(QStringLiteral("\\A-?[0-9]+\\z"));
     bool ok = false;
-    const qlonglong number = source.text.toLongLong(&ok);
-    if (wellFormed.match(source.text).hasMatch() && ok &&
+    const qlonglong number = text.toLongLong(&ok);
+    if (wellFormed.match(text).hasMatch() && ok &&
         number >= std::numeric_limits<std::int32_t>::min() &&
-        number <= std::numeric_limits<std::int32_t>::max()) {
-        value = std::int32_t(number);
-        return true;
+        number <= std::numeric_limits<std::int32_t>::max())
+        return std::int32_t(number);
+    return std::nullopt;
+}
+
+bool WindowModel::readNumber(std::int32_t& value, const Source& source) {
+    const std::optional<std::int32_t> number = numberIn(source.text);
+    if (!number) {
+        refused = source.where;
+        return false;
     }
-    refused = source.where;
-    return false;
+    value = *number;
+    return true;
 }
 
 bool WindowModel::readEntry(vint& entry, const std::array<Source, 4>& sources) {
@@ -341,6 +416,11 @@ void WindowModel::accept() {
     showList();
 }
 
+QStringList WindowModel::rowOf(const ReferenceEntry& e) {
+    return {"", decode(e.firma), decode(e.marka), QString::number(e.objom),
+            QString::number(e.zena)};
+}
+
 void WindowModel::showList() {
     for (int row = 1; row < state.cells.size(); ++row)
         state.cells[row] = kBlankRow;
@@ -348,7 +428,6 @@ void WindowModel::showList() {
     for (const ReferenceEntry& e : state.entries.entries()) {
         if (row >= state.cells.size())
             break;
-        state.cells[row++] = {"", decode(e.firma), decode(e.marka), QString::number(e.objom),
-                              QString::number(e.zena)};
+        state.cells[row++] = rowOf(e);
     }
 }

@@ -49,6 +49,9 @@ public:
     /// above its top row.
     void deleteRows(const QRect& cells);
     void insertRows(const QRect& cells);
+    /// Reorders the entry rows by column `col`: numbers (columns 3 and 4) as integers, the rest
+    /// after; texts as the locale orders them ignoring case, the empty first; stable.
+    void sortRows(int col, bool descending);
     /// Pastes the rows of the clipboard's text at (col, row).
     void paste(int col, int row);
     /// Puts a text on the clipboard, as another program does.
@@ -75,10 +78,18 @@ public:
     /// The grid row the last action scrolled into view, if any.
     std::optional<int> shownRow() const { return rowShown; }
     /// How often the cases that matter most were met: removes of an entry between the first and
-    /// the last, and undos of them.
+    /// the last, and undos of them; sorts that moved rows, and among them those over rows with
+    /// equal keys, over texts that are no integer in a number column, over edits not accepted.
     struct Tally {
         long middleRemoves = 0;
         long undoneMiddleRemoves = 0;
+        long sorts = 0;
+        long sortsWithTies = 0;
+        long sortsWithNonNumbers = 0;
+        long sortsOverEdits = 0;
+        long longSorts = 0; ///< of more than 16 rows, where sorting algorithms change
+
+        Tally& operator+=(const Tally& other);
     };
     const Tally& tally() const { return met; }
     /// The grid row the last search selected, if any.
@@ -125,13 +136,20 @@ private:
     void search();
     void accept();
     void showList();
-    /// Makes the change from `before` to now a step that shows `row`.
-    void record(const State& before, int row);
+    /// A grid row as the list shows entry `e`.
+    static QStringList rowOf(const ReferenceEntry& e);
+    /// Whether the table of `s` is just its list: a row per entry, the blank row, nothing typed.
+    static bool showsOnlyTheList(const State& s);
+    /// Makes the change from `before` to now a step that shows `row`; none, and false, when
+    /// nothing changed.
+    bool record(const State& before, int row);
     void write(const QRect& cells, const Block& texts);
     /// Reads an entry's four values; false, with `refused` set, at the first refused one.
     bool readEntry(vint& entry, const std::array<Source, 4>& sources);
     bool readText(char (&field)[kTextFieldSize], const Source& source);
     bool readNumber(std::int32_t& value, const Source& source);
+    /// The integer a field or cell holding `text` stands for, if any.
+    static std::optional<std::int32_t> numberIn(const QString& text);
     Source editSource(int edit) const;
     Source cellSource(int col, int row) const;
 
