@@ -14,6 +14,8 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("drivelist"));
+    // The desktop file's name: a Wayland desktop finds the window's icon through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.drivelist"));
     // The window's pixel layout was made for one look; a platform style would change the sizes.
     QApplication::setStyle(QStringLiteral("Fusion"));
     loadTranslations(QLocale::system());
