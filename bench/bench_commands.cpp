@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProcess>
 #include <QPushButton>
 #include <QSysInfo>
@@ -98,6 +99,13 @@ public:
         grid->setCurrentIndex(grid->cellIndex(col, row));
         grid->selectionModel()->select(grid->cellIndex(col, row),
                                        QItemSelectionModel::ClearAndSelect);
+    }
+    /// Selects every cell of grid rows `top` to `bottom`.
+    void selectRows(int top, int bottom) const {
+        grid->setCurrentIndex(grid->cellIndex(1, top));
+        grid->selectionModel()->select(
+            QItemSelection(grid->cellIndex(1, top), grid->cellIndex(4, bottom)),
+            QItemSelectionModel::ClearAndSelect);
     }
     void undo() const { form->undoStack()->undo(); }
     void redo() const { form->undoStack()->redo(); }
@@ -226,6 +234,26 @@ void measureCommands(Bench& b, int n, std::vector<Row>& table) {
                                            b.trigger("paste");
                                        },
                                        [&] { b.click("Button6"); }));
+    // The table's own reordering: a sort of every row by a number and by a text column, and the
+    // first half of the rows deleted.
+    const auto sortBy = [&](int col, const char* action) {
+        return median(
+            runs,
+            [&] {
+                b.fill(n);
+                b.select(col, 1);
+            },
+            [&] { b.trigger(action); });
+    };
+    add("sort by zena, descending", sortBy(4, "sortDescending"));
+    add("sort by firma, ascending", sortBy(1, "sortAscending"));
+    add("delete rows, the first half", median(
+                                           runs,
+                                           [&] {
+                                               b.fill(n);
+                                               b.selectRows(1, n / 2);
+                                           },
+                                           [&] { b.trigger("deleteRows"); }));
     measureFloor();
     // Undo and redo of the steps that change most.
     const auto undoAndRedo = [&](const char* what, const std::function<void()>& step) {
@@ -340,7 +368,7 @@ int main(int argc, char* argv[]) {
     if (args.size() == 4 && args[1] == QLatin1String("--child"))
         return child(args[2].toInt(), args[3].toInt());
 
-    std::printf("machine: %s\n\n", qPrintable(machine()));
+    std::printf("machine: %s\nlocale: %s\n\n", qPrintable(machine()), qPrintable(QLocale().name()));
     std::vector<Row> table;
     {
         TForm1 form;

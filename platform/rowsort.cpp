@@ -8,6 +8,7 @@
 
 #include <QCollator>
 #include <QCollatorSortKey>
+#include <QHash>
 
 #include <algorithm>
 #include <numeric>
@@ -23,56 +24,80 @@ void sortStably(Iterator first, Iterator last, Qt::SortOrder order, const Less& 
     if (order == Qt::AscendingOrder)
         std::stable_sort(first, last, less);
     else
-        std::stable_sort(first, last, [&less](qsizetype a, qsizetype b) { return less(b, a); });
+        std::stable_sort(first, last, [&less](int a, int b) { return less(b, a); });
+}
+
+/// Ranks of `texts` in the locale's order ignoring case, the empty text lowest: equal texts get
+/// equal ranks.
+std::vector<int> textRanks(const QStringList& texts, const QLocale& locale) {
+    std::vector<int> byText(std::size_t(texts.size()));
+    std::iota(byText.begin(), byText.end(), 0);
+    const auto rank = [&](const auto& less) {
+        const auto emptyFirst = [&](int a, int b) {
+            if (texts[a].isEmpty() || texts[b].isEmpty())
+                return texts[a].isEmpty() && !texts[b].isEmpty();
+            return less(a, b);
+        };
+        std::sort(byText.begin(), byText.end(), emptyFirst);
+        std::vector<int> ranks(byText.size());
+        int next = 0;
+        for (std::size_t i = 0; i < byText.size(); ++i) {
+            if (i > 0 && emptyFirst(byText[i - 1], byText[i]))
+                ++next;
+            ranks[std::size_t(byText[i])] = next;
+        }
+        return ranks;
+    };
+    if (locale.language() == QLocale::C) {
+        // The C locale's collator has no sort keys that ignore case: its order is the code's.
+        return rank(
+            [&texts](int a, int b) { return texts[a].compare(texts[b], Qt::CaseInsensitive) < 0; });
+    }
+    // One sort key per text, so that the sort compares bytes, not texts through the locale.
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(byText.size());
+    for (const QString& text : texts)
+        keys.push_back(collator.sortKey(text));
+    return rank(
+        [&keys](int a, int b) { return keys[std::size_t(a)].compare(keys[std::size_t(b)]) < 0; });
 }
 
 } // namespace
 
-std::vector<qsizetype> sortedOrder(const QList<QStringList>& rows, qsizetype col, SortKey key,
-                                   Qt::SortOrder order, const QLocale& locale) {
-    std::vector<qsizetype> places(rows.size());
-    std::iota(places.begin(), places.end(), qsizetype{0});
-    const auto text = [&rows, col](qsizetype row) -> QStringView {
-        return col < rows[row].size() ? QStringView(rows[row][col]) : QStringView();
-    };
+std::vector<int> sortedOrder(const QStringList& keys, SortKey key, Qt::SortOrder order,
+                             const QLocale& locale) {
+    std::vector<int> places(std::size_t(keys.size()));
+    std::iota(places.begin(), places.end(), 0);
     if (key == SortKey::Integer) {
         std::vector<std::optional<std::int32_t>> values;
-        values.reserve(rows.size());
-        for (qsizetype row = 0; row < rows.size(); ++row)
-            values.push_back(toInt(text(row)));
+        values.reserve(places.size());
+        for (const QString& text : keys)
+            values.push_back(toInt(text));
         const auto numbers = std::stable_partition(
-            places.begin(), places.end(), [&values](qsizetype row) { return bool(values[row]); });
+            places.begin(), places.end(), [&values](int row) { return bool(values[row]); });
         sortStably(places.begin(), numbers, order,
-                   [&values](qsizetype a, qsizetype b) { return *values[a] < *values[b]; });
+                   [&values](int a, int b) { return *values[a] < *values[b]; });
         return places;
     }
-    const auto emptyFirst = [&text](qsizetype a, qsizetype b, const auto& less) {
-        const bool aEmpty = text(a).isEmpty();
-        const bool bEmpty = text(b).isEmpty();
-        if (aEmpty || bEmpty)
-            return aEmpty && !bEmpty;
-        return less(a, b);
-    };
-    if (locale.language() == QLocale::C) {
-        // The C locale's collator has no sort keys that ignore case: its order is the code's.
-        sortStably(places.begin(), places.end(), order, [&](qsizetype a, qsizetype b) {
-            return emptyFirst(a, b, [&text](qsizetype x, qsizetype y) {
-                return text(x).compare(text(y), Qt::CaseInsensitive) < 0;
-            });
-        });
-        return places;
+    // Lists repeat their manufacturers and models: each distinct text is ranked once, and the
+    // rows sort by their texts' ranks.
+    QHash<QString, int> distinctIndex;
+    QStringList distinct;
+    std::vector<int> textOf;
+    textOf.reserve(places.size());
+    for (const QString& text : keys) {
+        auto at = distinctIndex.constFind(text);
+        if (at == distinctIndex.cend()) {
+            at = distinctIndex.insert(text, int(distinct.size()));
+            distinct << text;
+        }
+        textOf.push_back(*at);
     }
-    // One sort key per row, so that the sort compares bytes, not texts through the locale.
-    QCollator collator(locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(rows.size());
-    for (qsizetype row = 0; row < rows.size(); ++row)
-        keys.push_back(collator.sortKey(text(row).toString()));
-    sortStably(places.begin(), places.end(), order, [&](qsizetype a, qsizetype b) {
-        return emptyFirst(a, b, [&keys](qsizetype x, qsizetype y) {
-            return keys[std::size_t(x)].compare(keys[std::size_t(y)]) < 0;
-        });
+    const std::vector<int> ranks = textRanks(distinct, locale);
+    sortStably(places.begin(), places.end(), order, [&](int a, int b) {
+        return ranks[std::size_t(textOf[a])] < ranks[std::size_t(textOf[b])];
     });
     return places;
 }

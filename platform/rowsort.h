@@ -4,7 +4,6 @@
 // rowsort.h - the order of a table's rows sorted by one column.
 #pragma once
 
-#include <QList>
 #include <QLocale>
 #include <QStringList>
 
@@ -20,10 +19,10 @@ enum class SortKey {
     Integer,
 };
 
-/// The order of `rows` sorted by their texts in column `col`: at each place, the index in `rows`
-/// of the row that goes there. Stable: rows with equal keys keep their order, in either direction.
+/// The order of rows whose texts in the column sorted by are `keys`: at each place, the index of
+/// the row that goes there. Stable: rows with equal keys keep their order, in either direction.
 /// Descending reverses the order of the keys; texts that hold no integer stay last either way.
-std::vector<qsizetype> sortedOrder(const QList<QStringList>& rows, qsizetype col, SortKey key,
-                                   Qt::SortOrder order, const QLocale& locale = QLocale());
+std::vector<int> sortedOrder(const QStringList& keys, SortKey key, Qt::SortOrder order,
+                             const QLocale& locale = QLocale());
 
 } // namespace platform

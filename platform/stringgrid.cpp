@@ -46,7 +46,8 @@ public:
                            row,
                            {{line->text()}},
                            grid->RowCount(),
-                           QCoreApplication::translate("platform", "Edit a cell")});
+                           QCoreApplication::translate("platform", "Edit a cell"),
+                           {}});
     }
 
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
@@ -350,8 +351,12 @@ void StringGrid::blankSelection(const QString& name) {
     if (rect.isNull())
         return;
     const QStringList blankRow(rect.width(), QString());
-    requestEdit(
-        {rect.left(), rect.top(), QList<QStringList>(rect.height(), blankRow), RowCount(), name});
+    requestEdit({rect.left(),
+                 rect.top(),
+                 QList<QStringList>(rect.height(), blankRow),
+                 RowCount(),
+                 name,
+                 {}});
 }
 
 void StringGrid::paste() {
@@ -389,8 +394,12 @@ void StringGrid::paste() {
     for (QStringList& row : rows)
         while (row.size() < width)
             row << QString();
-    requestEdit({target.left(), target.top(), rows, int(rowCount),
-                 QCoreApplication::translate("platform", "Paste")});
+    requestEdit({target.left(),
+                 target.top(),
+                 rows,
+                 int(rowCount),
+                 QCoreApplication::translate("platform", "Paste"),
+                 {}});
     selectCells(QRect(target.topLeft(), QPoint(target.left() + int(width) - 1, int(lastRow))));
 }
 
@@ -409,7 +418,7 @@ void StringGrid::rewriteRowsFrom(int top, QList<QStringList> rows, int rowCount,
     const qsizetype reached = std::max(RowCount(), rowCount) - top;
     while (rows.size() < reached)
         rows << QStringList(ColCount() - fixedCols(), QString());
-    requestEdit({fixedCols(), top, rows, rowCount, name});
+    requestEdit({fixedCols(), top, rows, rowCount, name, {}});
 }
 
 void StringGrid::deleteRows() {
@@ -468,18 +477,19 @@ void StringGrid::sortRows(int col, Qt::SortOrder order) {
     if (col < fixedCols() || col >= ColCount() || !rows.hasEntryRows(RowCount()))
         return;
     const int top = rows.firstEntryRow();
-    const QList<QStringList> entries = texts(
-        QRect(QPoint(fixedCols(), top), QPoint(ColCount() - 1, rows.lastEntryRow(RowCount()))));
-    const std::vector<qsizetype> places =
-        sortedOrder(entries, col - fixedCols(), sortKey(col), order);
+    QStringList keys;
+    keys.reserve(rows.lastEntryRow(RowCount()) - top + 1);
+    for (int row = top; row <= rows.lastEntryRow(RowCount()); ++row)
+        keys << Cells(col, row);
+    std::vector<int> places = sortedOrder(keys, sortKey(col), order);
     if (std::is_sorted(places.begin(), places.end()))
         return; // no row moves
-    QList<QStringList> sorted;
-    sorted.reserve(entries.size());
-    for (const qsizetype place : places)
-        sorted << entries[place];
-    requestEdit({fixedCols(), top, sorted, RowCount(),
-                 QCoreApplication::translate("platform", "Sort by %1").arg(Cells(col, 0))});
+    requestEdit({fixedCols(),
+                 top,
+                 {},
+                 RowCount(),
+                 QCoreApplication::translate("platform", "Sort by %1").arg(Cells(col, 0)),
+                 std::move(places)});
 }
 
 int StringGrid::currentColumn() const {

@@ -121,6 +121,8 @@ void StringGridModel::apply(const CellEdit& edit) {
         setGridRowCount(edit.rowCount);
     {
         GridUpdate update(this);
+        if (!edit.rowOrder.empty())
+            moveRows(edit.col, edit.row, edit.rowOrder);
         for (qsizetype r = 0; r < edit.texts.size(); ++r)
             for (qsizetype c = 0; c < edit.texts[r].size(); ++c)
                 setCells(edit.col + int(c), edit.row + int(r), edit.texts[r][c]);
@@ -128,8 +130,27 @@ void StringGridModel::apply(const CellEdit& edit) {
     setGridRowCount(edit.rowCount);
 }
 
+void StringGridModel::moveRows(int col, int row, const std::vector<int>& order) {
+    const int width = columns - col;
+    std::vector<QString> moved;
+    moved.reserve(order.size() * std::size_t(width));
+    for (const int from : order)
+        for (int c = col; c < columns; ++c)
+            moved.push_back(std::move(at(c, row + from)));
+    auto next = moved.begin();
+    for (std::size_t i = 0; i < order.size(); ++i)
+        for (int c = col; c < columns; ++c)
+            at(c, row + int(i)) = std::move(*next++);
+    changedDuringUpdate = true;
+}
+
 CellEdit StringGridModel::inverseOf(const CellEdit& edit) const {
-    CellEdit before{edit.col, edit.row, {}, rows, edit.name};
+    CellEdit before{edit.col, edit.row, {}, rows, edit.name, {}};
+    if (!edit.rowOrder.empty()) {
+        before.rowOrder.resize(edit.rowOrder.size());
+        for (std::size_t i = 0; i < edit.rowOrder.size(); ++i)
+            before.rowOrder[std::size_t(edit.rowOrder[i])] = int(i);
+    }
     before.texts.reserve(edit.texts.size());
     for (qsizetype r = 0; r < edit.texts.size(); ++r) {
         QStringList row;

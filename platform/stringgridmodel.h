@@ -15,13 +15,16 @@
 namespace platform {
 
 /// Texts that the user writes into the grid at once: a rectangle of cells whose top-left cell is
-/// (col, row), and the row count the grid has afterwards.
+/// (col, row), and the row count the grid has afterwards. Or, with a row order, rows that the user
+/// puts in another order: from column col on, grid row `row + i` gets the texts of row
+/// `row + rowOrder[i]`, and no texts are given.
 struct CellEdit {
     int col = 0;
     int row = 0;
     QList<QStringList> texts; ///< rows of equal width
     int rowCount = 0;
-    QString name; ///< what the user did, for the user: "Paste", "Delete", …
+    QString name;              ///< what the user did, for the user: "Paste", "Delete", …
+    std::vector<int> rowOrder; ///< empty, or a permutation of 0 to n - 1
 };
 
 /// Holds every cell's text, row by row, addressed (column, row) over the whole grid. The first
@@ -66,9 +69,11 @@ public:
     /// One fixed column at most: it is shown as the one header column.
     void setFixedCols(int count);
 
-    /// Sets the row count and writes the texts of `edit`, texts first where rows go away.
+    /// Sets the row count and writes the texts of `edit` (or moves its rows), texts first where
+    /// rows go away.
     void apply(const CellEdit& edit);
-    /// What undoes `edit`: the texts it overwrites and the row count as they are now.
+    /// What undoes `edit`: the texts it overwrites (or the rows' order back) and the row count as
+    /// they are now.
     CellEdit inverseOf(const CellEdit& edit) const;
 
     /// Between beginUpdate() and the matching endUpdate() cell writes announce nothing; the last
@@ -77,6 +82,8 @@ public:
     void endUpdate();
 
 private:
+    /// The row order of an edit: from column `col` on, row `row + i` gets row `row + order[i]`.
+    void moveRows(int col, int row, const std::vector<int>& order);
     void setFixed(int& fixedCount, int count);
     bool contains(const QModelIndex& index) const;
     bool isFixed(int col, int row) const { return row < fixedRowCount || col < fixedColCount; }

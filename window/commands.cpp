@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 #include <cstring>
 #include <utility>
 
@@ -96,8 +98,10 @@ AcceptCommand::AcceptCommand(spisok& list, const ListTable& table, spisok&& rebu
 
 CellEditCommand::CellEditCommand(platform::StringGrid* grid, const platform::CellEdit& edit)
     : QUndoCommand(edit.name), grid(grid), after(edit), before(grid->gridModel()->inverseOf(edit)) {
-    // Texts written over the same texts change nothing the user could see: no step.
-    setObsolete(after.texts == before.texts && after.rowCount == before.rowCount);
+    // Texts written over the same texts, or rows left in their order, change nothing the user
+    // could see: no step.
+    setObsolete(after.texts == before.texts && after.rowCount == before.rowCount &&
+                std::is_sorted(after.rowOrder.begin(), after.rowOrder.end()));
 }
 
 void CellEditCommand::redo() {
