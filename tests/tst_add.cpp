@@ -83,7 +83,7 @@ void tst_add::badAddInputChangesNothing_data() {
     QTest::newRow("capacity 8O") << "Edit3"
                                  << "8O" << notInteger.arg("объем", "8O");
     QTest::newRow("empty capacity") << "Edit3"
-                                    << "" << notInteger.arg("объем", "");
+                                    << "" << QString("объем: the number is empty");
     QTest::newRow("price too large") << "Edit4"
                                      << "2147483648" << outOfRange.arg("цена", "2147483648");
     QTest::newRow("price with letters") << "Edit4"

@@ -8,6 +8,7 @@
 #include "platform/conversions.h"
 #include "platform/exception.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -15,6 +16,8 @@ class tst_conversions : public QObject {
     Q_OBJECT
 
 private slots:
+    // Spreadsheets in English group digits by commas.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English)); }
     void strToIntAccepts_data();
     void strToIntAccepts();
     void strToIntRefuses_data();
@@ -35,6 +38,8 @@ void tst_conversions::strToIntAccepts_data() {
     QTest::newRow("largest") << "2147483647" << 2147483647;
     QTest::newRow("smallest") << "-2147483648" << int(-2147483648LL);
     QTest::newRow("largest behind many zeros") << "0000000000002147483647" << 2147483647;
+    QTest::newRow("grouped by the locale's separator") << "-4,000" << -4000;
+    QTest::newRow("grouped in three groups") << "1,234,567" << 1234567;
 }
 
 void tst_conversions::strToIntAccepts() {
@@ -48,21 +53,27 @@ void tst_conversions::strToIntRefuses_data() {
     for (const TypedInput& input : numberInputs())
         if (!input.valid)
             QTest::newRow(input.name) << input.text;
+    QTest::newRow("the locale's separator elsewhere") << "40,00";
+    QTest::newRow("another locale's separator") << "4.000";
 }
 
 void tst_conversions::strToIntRefuses() {
     QFETCH(QString, text);
     // Quoted literally, and briefly: a pasted page shows its first 30 characters.
     const QString quoted = text.size() > 30 ? "'" + text.left(30) + "…'" : "'" + text + "'";
-    const bool wellFormed = QRegularExpression("\\A-?[0-9]+\\z").match(text).hasMatch();
+    const bool wellFormed =
+        QRegularExpression("\\A-?([0-9]+|[0-9]{1,3}( [0-9]{3})+)\\z").match(text).hasMatch();
     try {
         platform::StrToInt(text);
         QFAIL("converted");
     } catch (const platform::Exception& e) {
         QCOMPARE(e.Message(),
-                 quoted + (wellFormed ? " is out of range: whole numbers run from -2147483648 to "
-                                        "2147483647"
-                                      : " is not a valid integer value"));
+                 text.isEmpty()
+                     ? QString("the number is empty")
+                     : quoted + (wellFormed
+                                     ? " is out of range: whole numbers run from -2147483648 to "
+                                       "2147483647"
+                                     : " is not a valid integer value"));
     }
 }
 

@@ -73,10 +73,13 @@ public:
     QString fromClass(const QList<TypedInput>& inputs) {
         return inputs[qsizetype(pick(std::size_t(inputs.size())))].text;
     }
-    /// Small numbers, so that prices and capacities meet, and the 32-bit boundaries.
+    /// Small numbers, so that prices and capacities meet, the 32-bit boundaries, and grouped ones.
     QString number() {
-        static const QStringList boundaries = {"2147483647", "-2147483648", "007", "-0"};
-        return pick(5) ? QString::number(int(pick(6)) - 1) : boundaries[qsizetype(pick(4))];
+        // Grouped as spreadsheets write them, and once with a separator out of place.
+        static const QStringList boundaries = {"2147483647", "-2147483648", "007",        "-0",
+                                               "1 000",      "-2,000",      "3\u00A0000", "40,00"};
+        return pick(5) ? QString::number(int(pick(6)) - 1)
+                       : boundaries[qsizetype(pick(std::size_t(boundaries.size())))];
     }
     /// Short texts of few letters, so that first letters meet, and now and then a long one.
     QString text() {

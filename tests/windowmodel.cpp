@@ -5,6 +5,7 @@
 #include "windowmodel.h"
 
 #include <QCollator>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -337,9 +338,15 @@ bool WindowModel::readText(char (&field)[kTextFieldSize], const Source& source) 
 }
 
 std::optional<std::int32_t> WindowModel::numberIn(const QString& text) {
-    static const QRegularExpression wellFormed(QStringLiteral("\\A-?[0-9]+\\z"));
+    // Digits whole, or grouped in threes by one separator: a space, a no-break space, a narrow
+    // no-break space, or the locale's own.
+    static const QRegularExpression wellFormed(
+        QStringLiteral("\\A-?([0-9]+|[0-9]{1,3}(?<sep>[ \\x{A0}\\x{202F}%1])[0-9]{3}"
+                       "(\\k<sep>[0-9]{3})*)\\z")
+            .arg(QRegularExpression::escape(QLocale().groupSeparator())));
     bool ok = false;
-    const qlonglong number = text.toLongLong(&ok);
+    const qlonglong number =
+        QString(text).remove(QRegularExpression(QStringLiteral("[^-0-9]"))).toLongLong(&ok);
     if (wellFormed.match(text).hasMatch() && ok &&
         number >= std::numeric_limits<std::int32_t>::min() &&
         number <= std::numeric_limits<std::int32_t>::max())

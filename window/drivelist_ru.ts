@@ -8,6 +8,10 @@
         <translation>%1 не является допустимым целым числом</translation>
     </message>
     <message>
+        <source>the number is empty</source>
+        <translation>число не введено</translation>
+    </message>
+    <message>
         <source>%1 is out of range: whole numbers run from %2 to %3</source>
         <translation>%1 вне допустимого диапазона: целые числа от %2 до %3</translation>
     </message>
