@@ -6,6 +6,7 @@
 
 #include "errorboundary.h"
 #include "exception.h"
+#include "htmltable.h"
 #include "labeltext.h"
 #include "stringgridmodel.h"
 #include "tabseparated.h"
@@ -290,8 +291,11 @@ void StringGrid::requestEdit(const CellEdit& edit) {
 
 void StringGrid::showRow(int row, bool select) {
     const QModelIndex first = cellIndex(fixedCols(), row);
-    if (!first.isValid())
+    if (!first.isValid()) {
+        if (select)
+            clearSelection(); // what was selected is not what was asked for
         return;
+    }
     if (select)
         selectCells(QRect(QPoint(fixedCols(), row), QPoint(ColCount() - 1, row)));
     scrollTo(first);
@@ -331,10 +335,35 @@ QList<QStringList> StringGrid::rowsFrom(int top) const {
     return texts(QRect(QPoint(fixedCols(), top), QPoint(ColCount() - 1, RowCount() - 1)));
 }
 
+namespace {
+/// The cells exactly as this program copied them, read first when pasting into it: an HTML table
+/// cannot hold every text (a carriage return, say).
+constexpr QLatin1StringView kOwnCells("application/x-drivelist-cells");
+} // namespace
+
 void StringGrid::copy() {
     const QRect rect = selectedRect();
-    if (!rect.isNull())
-        QGuiApplication::clipboard()->setText(toTabSeparated(texts(rect)));
+    if (rect.isNull())
+        return;
+    const QList<QStringList> rows = texts(rect);
+    auto* data = new QMimeData;
+    const QString text = toTabSeparated(rows);
+    data->setText(text);
+    data->setHtml(toHtmlTable(rows));
+    data->setData(kOwnCells, text.toUtf8());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+QList<QStringList> StringGrid::clipboardRows() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return {};
+    if (data->hasFormat(kOwnCells))
+        return fromTabSeparated(QString::fromUtf8(data->data(kOwnCells)));
+    if (data->hasHtml())
+        if (std::optional<QList<QStringList>> table = fromHtmlTable(data->html()))
+            return *std::move(table);
+    return data->hasText() ? fromTabSeparated(data->text()) : QList<QStringList>();
 }
 
 void StringGrid::cut() {
@@ -360,25 +389,25 @@ void StringGrid::blankSelection(const QString& name) {
 }
 
 void StringGrid::paste() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasText())
-        return;
-    QList<QStringList> rows = fromTabSeparated(data->text());
+    QList<QStringList> rows = clipboardRows();
     if (rows.isEmpty())
         return;
     QRect target = selectedRect();
     if (target.isNull())
         target = QRect(fixedCols(), fixedRows(), 1, 1);
-    qsizetype width = 0;
-    for (const QStringList& row : rows)
-        width = std::max(width, row.size());
     const int fit = ColCount() - target.left();
+    const auto widest =
+        std::max_element(rows.begin(), rows.end(), [](const QStringList& a, const QStringList& b) {
+            return a.size() < b.size();
+        });
+    const qsizetype width = widest->size();
     if (width > fit)
         throw Exception(
-            QCoreApplication::translate(
-                "platform",
-                "The clipboard holds %1 columns, but only %2 fit from column %3 to the last.")
-                .arg(QString::number(width), QString::number(fit), QString::number(target.left())));
+            QCoreApplication::translate("platform",
+                                        "Line %1 of the clipboard holds %2 cells, but only %3 fit "
+                                        "from column %4 to %5.")
+                .arg(QString::number(widest - rows.begin() + 1), QString::number(width),
+                     QString::number(fit), columnName(target.left()), columnName(ColCount() - 1)));
     // Rows that reach the blank last row become entry rows above a new blank last row.
     const qsizetype lastRow = target.top() + rows.size() - 1;
     const qsizetype rowCount = lastRow < gridRows().blankRow(RowCount())
@@ -507,7 +536,7 @@ void StringGrid::sortDescending() {
 void StringGrid::aimSorts(QAction* ascending, QAction* descending, int col) const {
     const bool inEntries = col >= fixedCols() && col < ColCount();
     if (inEntries) {
-        const QString heading = fixedRows() > 0 ? Cells(col, 0) : QString::number(col);
+        const QString heading = columnName(col);
         ascending->setText(
             QCoreApplication::translate("platform", "&Sort by %1, Ascending").arg(heading));
         descending->setText(
@@ -555,7 +584,12 @@ void StringGrid::updatePasteAction() {
     // Asking the clipboard may mean asking another program: only when it changes, or the menu
     // opens.
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    pasteAction->setEnabled(data && data->hasText() && !data->text().isEmpty());
+    pasteAction->setEnabled(data && ((data->hasText() && !data->text().isEmpty()) ||
+                                     data->hasHtml() || data->hasFormat(kOwnCells)));
+}
+
+QString StringGrid::columnName(int col) const {
+    return fixedRows() > 0 && !Cells(col, 0).isEmpty() ? Cells(col, 0) : QString::number(col);
 }
 
 void StringGrid::openMenu(const QPoint& globalPos) {

@@ -83,8 +83,8 @@ public:
     /// Hands `edit` to the edit handler.
     void requestEdit(const CellEdit& edit);
 
-    /// Scrolls grid row `row` into view; selects its cells too when `select` holds. The current
-    /// cell moves to the row, the focus does not.
+    /// Scrolls grid row `row` into view; selects its cells too when `select` holds, or no cell
+    /// when the grid has no such row. The current cell moves to the row, the focus does not.
     void showRow(int row, bool select = false);
 
     /// The narrowest a column gets when the grid is narrowed.
@@ -92,14 +92,14 @@ public:
     /// The most rows a paste may grow the grid to.
     static constexpr int kMaxRows = 1'000'000;
 
-    /// The selected cells, or the current cell without a selection, as tab-separated text on the
-    /// clipboard.
+    /// The selected cells, or the current cell without a selection, on the clipboard as
+    /// tab-separated text and as an HTML table.
     void copy();
     /// Copies, then blanks the selected cells.
     void cut();
-    /// Writes the clipboard's tab-separated text from the current cell rightwards and downwards.
-    /// Throws platform::Exception, changing nothing, when it is wider than the columns left or
-    /// would grow the grid past kMaxRows.
+    /// Writes the clipboard's cells (clipboardRows()) from the current cell rightwards and
+    /// downwards. Throws platform::Exception, changing nothing, when it is wider than the columns
+    /// left or would grow the grid past kMaxRows.
     void paste();
     /// Blanks the selected cells.
     void deleteSelection();
@@ -160,6 +160,11 @@ private:
     /// The entry rows that the selection, or the current cell, touches: top and bottom, empty
     /// (bottom above top) when it touches none.
     std::pair<int, int> selectedEntryRows() const;
+    /// What a paste writes: the cells this program copied, or else the first table of the
+    /// clipboard's HTML, or else its tab-separated text.
+    static QList<QStringList> clipboardRows();
+    /// What the user calls column `col`: its heading, or its number.
+    QString columnName(int col) const;
     /// The texts of a rectangle of cells, in grid columns and rows, row by row.
     QList<QStringList> texts(const QRect& rect) const;
     /// The texts of the columns right of the fixed one, from row `top` to the last.

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QTest>
 #include <QTextDocumentFragment>
 #include <QTimer>
@@ -76,6 +77,7 @@ private slots:
 
     void deleteRowsThenAcceptTakesOutThatEntry();
     void acceptEditedPriceIsFound();
+    void listComesBackFromTheClipboard_data();
     void listComesBackFromTheClipboard();
     void acceptBadCellChangesNothingUntilMended_data();
     void acceptBadCellChangesNothingUntilMended();
@@ -248,7 +250,15 @@ void tst_commands::searchLeavesUnacceptedEditsOnScreen() {
     QCOMPARE(w->state().labels, QStringList({"A", "a", "10"})); // the list itself is unchanged
 }
 
+void tst_commands::listComesBackFromTheClipboard_data() {
+    QTest::addColumn<QString>("format");
+    QTest::newRow("as copied") << "";
+    QTest::newRow("as an HTML table alone, as spreadsheets give it back") << "text/html";
+    QTest::newRow("as tab-separated text alone") << "text/plain";
+}
+
 void tst_commands::listComesBackFromTheClipboard() {
+    QFETCH(QString, format);
     // Select all, copy, clear, click the first entry cell, paste, accept: the same list.
     const QStringList entries = {"seagate|barracuda|80|4000", "Сигейт|Барракуда|-1|-2147483648",
                                  "abcdefghi|ЁёЖжЩщЪъЫ|2147483647|0", "||0|0", "x\"y|%1|7|-7"};
@@ -268,6 +278,11 @@ void tst_commands::listComesBackFromTheClipboard() {
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
     w->click("Button4");
     QCOMPARE(drives.size(), 0);
+    if (!format.isEmpty()) {
+        auto* alone = new QMimeData;
+        alone->setData(format, QGuiApplication::clipboard()->mimeData()->data(format));
+        QGuiApplication::clipboard()->setMimeData(alone);
+    }
     const QPoint first = grid->visualRect(grid->cellIndex(1, 1)).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first);
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
@@ -275,6 +290,16 @@ void tst_commands::listComesBackFromTheClipboard() {
     QVERIFY(w->errors.isEmpty());
     QCOMPARE(w->state().list, asRows(entries));
     QCOMPARE(w->rows(), asRows(entries) << kBlankRow);
+    // A spreadsheet's cell with a line break stays one cell, which accept refuses by name.
+    auto* sheet = new QMimeData;
+    sheet->setHtml("<table><tr><td>P300<br>x</td><td>m</td><td>1</td><td>2</td></tr></table>");
+    QGuiApplication::clipboard()->setMimeData(sheet);
+    grid->goToCell(1, 6);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w->grid()->Cells(1, 6), "P300\nx");
+    w->click("Button6");
+    QCOMPARE(w->errors.size(), 1);
+    QVERIFY2(w->errors[0].startsWith("Row 6, column 1 (firma)"), qPrintable(w->errors[0]));
 }
 
 void tst_commands::deleteRowsThenAcceptTakesOutThatEntry() {

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
@@ -33,6 +34,8 @@ private slots:
     void shortenedCellShowsItsTextAsTooltip();
     void pasteReadsBackWhatCopyWrites_data();
     void pasteReadsBackWhatCopyWrites();
+    void pasteReadsAnHtmlTable_data();
+    void pasteReadsAnHtmlTable();
     void pasteGrowsTheTableUpToItsBound();
     void withoutACellTheClipboardAndRowActionsDoNothing();
     void sortReordersTheEntryRowsStably_data();
@@ -210,9 +213,44 @@ void tst_stringgrid::pasteReadsBackWhatCopyWrites() {
     grid.setCurrentIndex(grid.cellIndex(1, 1));
     grid.copy();
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    // As another program hands the text back: the plain text alone.
+    QGuiApplication::clipboard()->setText(copied);
     grid.setCurrentIndex(grid.cellIndex(2, 1));
     grid.paste();
     QCOMPARE(grid.Cells(2, 1), text);
+}
+
+void tst_stringgrid::pasteReadsAnHtmlTable_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QList<QStringList>>("cells");
+    QTest::newRow("a line break kept in its cell, an empty cell")
+        << "<table><tr><td>P300<br>x</td><td></td><td>4,000</td></tr></table>"
+        << QList<QStringList>{{"P300\nx", "", "4,000"}};
+    QTest::newRow("entities and nested markup read as text")
+        << "<table><tr><td><b>a<span>&amp;</span></b>&lt;&#1046;</td></tr>"
+           "<tr><td>12&nbsp;500</td></tr></table>"
+        << QList<QStringList>{{"a&<Ж"}, {"12\u00A0500"}};
+    QTest::newRow("the first table; a spanning cell leaves the next empty")
+        << "<p>before</p><table><tr><td colspan=2>wide</td><td>c</td></tr></table>"
+           "<table><tr><td>second</td></tr></table>"
+        << QList<QStringList>{{"wide", "", "c"}};
+    QTest::newRow("without a table, the plain text")
+        << "<p>just text</p>" << QList<QStringList>{{"plain", "text"}};
+}
+
+void tst_stringgrid::pasteReadsAnHtmlTable() {
+    QFETCH(QString, html);
+    QFETCH(QList<QStringList>, cells);
+    platform::StringGrid grid;
+    auto* data = new QMimeData;
+    data->setHtml(html);
+    data->setText("plain\ttext\n");
+    QGuiApplication::clipboard()->setMimeData(data);
+    grid.setCurrentIndex(grid.cellIndex(1, 1));
+    grid.paste();
+    for (int r = 0; r < cells.size(); ++r)
+        for (int c = 0; c < cells[r].size(); ++c)
+            QCOMPARE(grid.Cells(1 + c, 1 + r), cells[r][c]);
 }
 
 void tst_stringgrid::pasteGrowsTheTableUpToItsBound() {

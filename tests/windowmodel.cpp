@@ -87,6 +87,8 @@ WindowModel::Tally& WindowModel::Tally::operator+=(const Tally& other) {
     sortsWithNonNumbers += other.sortsWithNonNumbers;
     sortsOverEdits += other.sortsOverEdits;
     longSorts += other.longSorts;
+    htmlPastes += other.htmlPastes;
+    groupedNumbers += other.groupedNumbers;
     return *this;
 }
 
@@ -361,6 +363,7 @@ bool WindowModel::readNumber(std::int32_t& value, const Source& source) {
         return false;
     }
     value = *number;
+    met.groupedNumbers += source.text.contains(QRegularExpression(QStringLiteral("[^-0-9]")));
     return true;
 }
 

@@ -88,6 +88,8 @@ public:
         long sortsWithNonNumbers = 0;
         long sortsOverEdits = 0;
         long longSorts = 0; ///< of more than 16 rows, where sorting algorithms change
+        long htmlPastes = 0;
+        long groupedNumbers = 0; ///< read from digits grouped by separators
 
         Tally& operator+=(const Tally& other);
     };

@@ -94,10 +94,6 @@
         <translation>удаление</translation>
     </message>
     <message>
-        <source>The clipboard holds %1 columns, but only %2 fit from column %3 to the last.</source>
-        <translation>В буфере обмена %1 столбцов, а от столбца %3 до последнего помещается только %2.</translation>
-    </message>
-    <message>
         <source>The clipboard holds %1 lines; pasted from row %2 they would make %3 rows, and the table holds at most %4.</source>
         <translation>В буфере обмена %1 строк; вставленные со строки %2, они дали бы %3 строк, а в таблице может быть не больше %4.</translation>
     </message>
@@ -144,6 +140,10 @@
     <message>
         <source>S&amp;ort Descending</source>
         <translation>С&amp;ортировать по убыванию</translation>
+    </message>
+    <message>
+        <source>Line %1 of the clipboard holds %2 cells, but only %3 fit from column %4 to %5.</source>
+        <translation>Строка %1 буфера обмена содержит ячеек: %2, а от столбца %4 до %5 помещается только %3.</translation>
     </message>
 </context>
 </TS>
