@@ -4,6 +4,8 @@
 // labeltext.cpp - label captions that size their label.
 #include "labeltext.h"
 
+#include "quoted.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -28,8 +30,10 @@ void SetText(QLabel* label, const QString& caption, int room) {
 }
 
 QString literalToolTip(const QString& text) {
+    // A page-long text would take seconds to lay out, and would not fit the screen anyway.
+    const QString shown = shortened(text, kToolTipLength);
     // A tooltip is rich text when it looks like markup, so the text goes in escaped.
-    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() +
+    return QStringLiteral("<p style='white-space:pre'>") + shown.toHtmlEscaped() +
            QStringLiteral("</p>");
 }
 

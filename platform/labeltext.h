@@ -16,7 +16,11 @@ namespace platform {
 /// tooltip and accessible name. A label is never narrowed, so it keeps its stored size.
 void SetText(QLabel* label, const QString& caption, int room = QWIDGETSIZE_MAX);
 
-/// A tooltip that shows `text` literally, on one line, whatever markup it holds.
+/// The most characters of a text that a tooltip shows.
+constexpr qsizetype kToolTipLength = 300;
+
+/// A tooltip that shows `text` literally, on one line, whatever markup it holds; past
+/// kToolTipLength characters it is cut, and the cut marked with "…".
 QString literalToolTip(const QString& text);
 
 /// SetText() with the label's own caption, for a caption that came from the stored layout.

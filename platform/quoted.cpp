@@ -6,14 +6,17 @@
 
 namespace platform {
 
-QString quoted(const QString& text) {
-    constexpr qsizetype kLongest = 30;
-    if (text.size() <= kLongest)
-        return u'\'' + text + u'\'';
-    qsizetype cut = kLongest;
+QString shortened(const QString& text, qsizetype longest) {
+    if (text.size() <= longest)
+        return text;
+    qsizetype cut = longest;
     if (text[cut - 1].isHighSurrogate())
         --cut; // never half a character
-    return u'\'' + text.left(cut) + QStringLiteral("…'");
+    return text.left(cut) + QStringLiteral("…");
+}
+
+QString quoted(const QString& text) {
+    return u'\'' + shortened(text, 30) + u'\'';
 }
 
 } // namespace platform

@@ -60,7 +60,9 @@ public:
         const QRect textRect =
             view->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
         const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view);
-        if (item.fontMetrics.horizontalAdvance(item.text) <= textRect.width() - 2 * (margin + 1)) {
+        // A text longer than a tooltip shows is never shown whole; measuring it would take long.
+        if (item.text.size() <= kToolTipLength &&
+            item.fontMetrics.horizontalAdvance(item.text) <= textRect.width() - 2 * (margin + 1)) {
             QToolTip::hideText(); // shown whole: nothing to add
             return true;
         }

@@ -4,6 +4,8 @@
 // stringgridmodel.cpp - the cells of a string grid.
 #include "stringgridmodel.h"
 
+#include "quoted.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -22,8 +24,12 @@ int StringGridModel::columnCount(const QModelIndex& parent) const {
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
     if (!contains(index))
         return {};
+    const QString& text = at(gridCol(index), gridRow(index));
+    // No cell is wide enough to show a page; laying one out to shorten it would take long.
+    if (role == Qt::DisplayRole && text.size() > kShownLength)
+        return shortened(text, kShownLength);
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
-        return at(gridCol(index), gridRow(index));
+        return text;
     return {};
 }
 

@@ -38,6 +38,10 @@ class StringGridModel : public QAbstractTableModel {
 public:
     explicit StringGridModel(QObject* parent = nullptr);
 
+    /// The most characters of a cell's text that a view is given to show; an editor and a
+    /// screen reader get the whole text.
+    static constexpr qsizetype kShownLength = 1000;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;

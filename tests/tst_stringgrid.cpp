@@ -180,6 +180,8 @@ void tst_stringgrid::shortenedCellShowsItsTextAsTooltip_data() {
     QTest::newRow("shortened: the whole text") << QString(40, u'W') << QString(40, u'W');
     QTest::newRow("shortened markup: as typed")
         << "<b>" + QString(40, u'W') << "<b>" + QString(40, u'W');
+    QTest::newRow("a pasted page: its first 300 characters")
+        << QString(2'000'000, u'W') << QString(300, u'W') + "…";
 }
 
 void tst_stringgrid::shortenedCellShowsItsTextAsTooltip() {
