@@ -5,6 +5,27 @@
 #include "quoted.h"
 
 namespace platform {
+namespace {
+
+/// Whether a message shows `c` by its code: a character one cannot see, or that turns the text
+/// around it: controls, format characters (bidirectional overrides and isolates among them), line
+/// and paragraph separators, every space but the plain one, and a lone half of a surrogate pair.
+bool isShownByCode(char32_t c) {
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    case QChar::Separator_Space:
+        return c != U' ';
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 QString shortened(const QString& text, qsizetype longest) {
     if (text.size() <= longest)
@@ -15,8 +36,30 @@ QString shortened(const QString& text, qsizetype longest) {
     return text.left(cut) + QStringLiteral("…");
 }
 
+QString characterCode(char32_t c) {
+    return QStringLiteral("U+%1").arg(uint(c), 4, 16, QChar(u'0')).toUpper();
+}
+
+QString visible(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        if (isShownByCode(c))
+            shown += u'<' + characterCode(c) + u'>';
+        else
+            shown += QString::fromUcs4(&c, 1);
+    }
+    return shown;
+}
+
 QString quoted(const QString& text) {
-    return u'\'' + shortened(text, 30) + u'\'';
+    // Isolated, so that no text, a right-to-left one included, turns the message around it.
+    return QStringLiteral("'\u2068") + visible(shortened(text, 30)) + QStringLiteral("\u2069'");
 }
 
 } // namespace platform

@@ -12,8 +12,18 @@ namespace platform {
 /// and "…".
 QString shortened(const QString& text, qsizetype longest);
 
-/// `text` between single quotes, literally; past 30 characters it is cut and the cut is marked
-/// with "…", so that a pasted page cannot blow a message up.
+/// "U+" and the character's code in at least four hexadecimal digits: "U+0009", "U+1F600".
+QString characterCode(char32_t c);
+
+/// `text` with every character that one cannot see, or that turns the text around it, written
+/// as its code in angle brackets: "ab<U+0009>cd". Controls, format characters (bidirectional
+/// overrides and isolates among them), line and paragraph separators and every space but the
+/// plain one are.
+QString visible(const QString& text);
+
+/// `text` between single quotes, as visible() writes it and inside Unicode isolates (U+2068 and
+/// U+2069), so that no text turns the message around; past 30 characters it is cut and the cut
+/// marked with "…", so that a pasted page cannot blow a message up.
 QString quoted(const QString& text);
 
 } // namespace platform

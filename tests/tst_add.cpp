@@ -77,9 +77,9 @@ void tst_add::badAddInputChangesNothing_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
 
-    const QString notInteger = QStringLiteral("%1: '%2' is not a valid integer value");
+    const QString notInteger = QStringLiteral("%1: '\u2068%2\u2069' is not a valid integer value");
     const QString outOfRange = QStringLiteral(
-        "%1: '%2' is out of range: whole numbers run from -2147483648 to 2147483647");
+        "%1: '\u2068%2\u2069' is out of range: whole numbers run from -2147483648 to 2147483647");
     QTest::newRow("capacity 8O") << "Edit3"
                                  << "8O" << notInteger.arg("объем", "8O");
     QTest::newRow("empty capacity") << "Edit3"
@@ -93,25 +93,35 @@ void tst_add::badAddInputChangesNothing_data() {
     QTest::newRow("placeholders are quoted, not filled in")
         << "Edit1"
         << "%1%1%1%1%1"
-        << "фирма: '%1%1%1%1%1' is 10 characters long; at most 9 fit.";
+        << "фирма: '\u2068%1%1%1%1%1\u2069' is 10 characters long; at most 9 fit.";
     QTest::newRow("a pasted page is quoted briefly")
         << "Edit1" << QString(10000, 'x')
-        << "фирма: '" + QString(30, 'x') + "…' is 10000 characters long; at most 9 fit.";
+        << "фирма: '\u2068" + QString(30, 'x') +
+               "…\u2069' is 10000 characters long; at most 9 fit.";
     QTest::newRow("ten Latin characters")
         << "Edit1"
         << "seagate-xx"
-        << "фирма: 'seagate-xx' is 10 characters long; at most 9 fit.";
+        << "фирма: '\u2068seagate-xx\u2069' is 10 characters long; at most 9 fit.";
     QTest::newRow("ten Cyrillic characters")
         << "Edit2"
         << "барракудаа"
-        << "марка: 'барракудаа' is 10 characters long; at most 9 fit.";
-    QTest::newRow("emoji") << "Edit2" << QString::fromUtf8("disk\U0001F600")
-                           << QString::fromUtf8("марка: 'disk\U0001F600' holds '\U0001F600' "
-                                                "(U+1F600), which cannot be stored. Latin and "
-                                                "Cyrillic letters, digits and common signs can.");
-    const QString control = QStringLiteral("%1: the text holds a control character, which cannot "
-                                           "be stored. Type letters, digits and signs only.");
-    QTest::newRow("control character") << "Edit1" << QString("a\tb") << control.arg("фирма");
+        << "марка: '\u2068барракудаа\u2069' is 10 characters long; at most 9 fit.";
+    QTest::newRow("emoji")
+        << "Edit2" << QString::fromUtf8("disk\U0001F600")
+        << QString::fromUtf8("марка: '\u2068disk\U0001F600\u2069' holds '\u2068\U0001F600\u2069' "
+                             "(U+1F600), which cannot be stored. Latin and "
+                             "Cyrillic letters, digits and common signs can.");
+    // Named by its code, in the quoted text too, which is isolated from the message around it.
+    const QString control = QStringLiteral("%1: '\u2068%2\u2069' holds the control character "
+                                           "%3, which cannot be stored. Type letters, digits and "
+                                           "signs only.");
+    QTest::newRow("control character")
+        << "Edit1" << QString("a\tb") << control.arg("фирма", "a<U+0009>b", "U+0009");
+    QTest::newRow("a right-to-left override")
+        << "Edit2" << QString::fromUtf8("ab\u202Ecd")
+        << QString::fromUtf8("марка: '\u2068ab<U+202E>cd\u2069' holds '\u2068<U+202E>\u2069' "
+                             "(U+202E), which cannot be stored. Latin and Cyrillic letters, "
+                             "digits and common signs can.");
 }
 
 void tst_add::badAddInputChangesNothing() {

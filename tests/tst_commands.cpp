@@ -5,6 +5,7 @@
 #include "windowtest.h"
 
 #include "platform/stringgrid.h"
+#include "window/refusedcells.h"
 #include "window/textfield.h"
 
 #include <QAction>
@@ -81,6 +82,7 @@ private slots:
     void listComesBackFromTheClipboard();
     void acceptBadCellChangesNothingUntilMended_data();
     void acceptBadCellChangesNothingUntilMended();
+    void acceptNamesEveryRefusedCellAtOnce();
     void acceptTakesTheCellStillBeingEdited();
     void unacceptedEditsAreReplacedByTheNextCommand_data();
     void unacceptedEditsAreReplacedByTheNextCommand();
@@ -138,7 +140,7 @@ void tst_commands::removeWithoutMatchKeepsRowsAndRepaints() {
 void tst_commands::removeBadNumberShowsErrorEvenOnEmptyList() {
     w->type("Edit9", "8O");
     w->click("Button2");
-    QCOMPARE(w->errors, QStringList{"объем: '8O' is not a valid integer value"});
+    QCOMPARE(w->errors, QStringList{"объем: '\u20688O\u2069' is not a valid integer value"});
     w->addAll(kThree);
     const WindowState before = w->state();
     fillRemoveRow(*w, "A|a|10|");
@@ -146,7 +148,8 @@ void tst_commands::removeBadNumberShowsErrorEvenOnEmptyList() {
     QCOMPARE(w->errors.last(), "цена: the number is empty");
     fillRemoveRow(*w, "A|abcdefghij|10|700");
     w->click("Button2");
-    QCOMPARE(w->errors.last(), "марка: 'abcdefghij' is 10 characters long; at most 9 fit.");
+    QCOMPARE(w->errors.last(),
+             "марка: '\u2068abcdefghij\u2069' is 10 characters long; at most 9 fit.");
     QVERIFY(w->state() == before);
 }
 
@@ -185,7 +188,7 @@ void tst_commands::searchBadPriceKeepsLabels() {
     QCOMPARE(w->state().labels, initial);
     w->type("Edit5", "4000$");
     w->click("Button3");
-    QCOMPARE(w->errors, QStringList{"цена: '4000$' is not a valid integer value"});
+    QCOMPARE(w->errors, QStringList{"цена: '\u20684000$\u2069' is not a valid integer value"});
     QCOMPARE(w->state().labels, initial);
     w->type("Edit5", "4000");
     w->click("Button3");
@@ -337,13 +340,14 @@ void tst_commands::acceptBadCellChangesNothingUntilMended_data() {
                                       << "Row 2, column 3 (objom): the number is empty";
     QTest::newRow("price with letters")
         << 4 << "4k"
-        << "Row 2, column 4 (zena): '4k' is not a valid integer value";
-    QTest::newRow("over-long manufacturer")
-        << 1 << "0123456789"
-        << "Row 2, column 1 (firma): '0123456789' is 10 characters long; at most 9 fit.";
+        << "Row 2, column 4 (zena): '\u20684k\u2069' is not a valid integer value";
+    QTest::newRow("over-long manufacturer") << 1 << "0123456789"
+                                            << "Row 2, column 1 (firma): '\u20680123456789\u2069' "
+                                               "is 10 characters long; at most 9 fit.";
     QTest::newRow("model outside the code page")
         << 2 << QString::fromUtf8("\u00C5ngstr")
-        << QString::fromUtf8("Row 2, column 2 (marka): '\u00C5ngstr' holds '\u00C5' (U+00C5), "
+        << QString::fromUtf8("Row 2, column 2 (marka): '\u2068\u00C5ngstr\u2069' holds "
+                             "'\u2068\u00C5\u2069' (U+00C5), "
                              "which cannot be stored. Latin and Cyrillic letters, digits and "
                              "common signs can.");
 }
@@ -370,6 +374,27 @@ void tst_commands::acceptBadCellChangesNothingUntilMended() {
     QCOMPARE(drives.size(), 3);
     QCOMPARE(w->row(1), QStringList({"A", "a", "10", "1"}));
     QCOMPARE(w->row(2)[col - 1], col <= 2 ? "mended" : "25");
+}
+
+void tst_commands::acceptNamesEveryRefusedCellAtOnce() {
+    // 25 rows pasted, each with an empty price, and one with a bad capacity as well.
+    QString sheet;
+    for (int i = 0; i < 25; ++i)
+        sheet += QString("m%1\tx\t%2\t\n").arg(i).arg(i == 1 ? "8O" : "1");
+    QGuiApplication::clipboard()->setText(sheet);
+    w->grid()->goToCell(1, 1);
+    trigger(*w, "paste");
+    const WindowState pasted = w->state();
+    w->click("Button6");
+    QCOMPARE(w->errors.size(), 1);
+    const QStringList lines = w->errors[0].split('\n');
+    QCOMPARE(lines.size(), 1 + RefusedCells::kNamed + 1);
+    QCOMPARE(lines[0], "26 cells cannot be accepted:");
+    QCOMPARE(lines[1], "Row 1, column 4 (zena): the number is empty");
+    QCOMPARE(lines[2], "Row 2, column 3 (objom): '\u20688O\u2069' is not a valid integer value");
+    QCOMPARE(lines.last(), "and 6 more.");
+    QVERIFY(w->state() == pasted);
+    QCOMPARE(w->grid()->currentIndex(), w->grid()->cellIndex(4, 1));
 }
 
 void tst_commands::acceptTakesTheCellStillBeingEdited() {

@@ -60,7 +60,12 @@ void tst_conversions::strToIntRefuses_data() {
 void tst_conversions::strToIntRefuses() {
     QFETCH(QString, text);
     // Quoted literally, and briefly: a pasted page shows its first 30 characters.
-    const QString quoted = text.size() > 30 ? "'" + text.left(30) + "…'" : "'" + text + "'";
+    // Isolated, and the spaces one cannot tell from a plain one, and controls, by their codes.
+    QString shown = text.size() > 30 ? text.left(30) + "…" : text;
+    for (const char16_t c : {u'\t', u'\u00A0', u'\u2009', u'\u202F'})
+        shown.replace(QChar(c),
+                      QStringLiteral("<U+%1>").arg(uint(c), 4, 16, QChar(u'0')).toUpper());
+    const QString quoted = "'\u2068" + shown + "\u2069'";
     const bool wellFormed =
         QRegularExpression("\\A-?([0-9]+|[0-9]{1,3}( [0-9]{3})+)\\z").match(text).hasMatch();
     try {
@@ -83,7 +88,8 @@ void tst_conversions::quoteNeverCutsACharacterInTwo() {
         platform::StrToInt(text);
         QFAIL("converted");
     } catch (const platform::Exception& e) {
-        QCOMPARE(e.Message(), "'" + QString(29, u'1') + "…' is not a valid integer value");
+        QCOMPARE(e.Message(),
+                 "'\u2068" + QString(29, u'1') + "…\u2069' is not a valid integer value");
     }
 }
 

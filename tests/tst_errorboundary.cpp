@@ -29,7 +29,7 @@ private slots:
 void tst_errorboundary::errorBoundaryShowsEveryKindOfError_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("message");
-    QTest::newRow("Exception") << 0 << "'x' is not a valid integer value";
+    QTest::newRow("Exception") << 0 << "'\u2068x\u2069' is not a valid integer value";
     QTest::newRow("out of memory") << 1 << "Out of memory: the command was not carried out.";
     QTest::newRow("standard exception") << 2 << "broken";
     QTest::newRow("anything else") << 3 << "The command failed with an unknown error.";

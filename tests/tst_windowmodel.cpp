@@ -693,12 +693,27 @@ private:
                     .arg(refusal->edit);
             return {};
         }
-        const QString heading = QString::fromLatin1(kHeadings[refusal->col]);
-        if (!message.contains(QString::number(refusal->row)) || !message.contains(heading))
-            return QStringLiteral("the message %1 should name row %2 of %3")
+        // Every refused cell is named, the first twenty on a line each, after a line that counts
+        // them when there are more than one.
+        const auto& cells = model.refusals();
+        const QStringList lines = message.split(u'\n');
+        const qsizetype named = std::min<qsizetype>(qsizetype(cells.size()), 20);
+        const qsizetype expected = cells.size() == 1 ? 1 : 1 + named + (cells.size() > 20);
+        if (lines.size() != expected)
+            return QStringLiteral("the message %1 should have %2 lines for %3 refused cells")
                 .arg(shown(message))
-                .arg(refusal->row)
-                .arg(heading);
+                .arg(expected)
+                .arg(cells.size());
+        for (qsizetype i = 0; i < named; ++i) {
+            const QString& line = lines[cells.size() == 1 ? 0 : i + 1];
+            const QString heading = QString::fromLatin1(kHeadings[cells[std::size_t(i)].col]);
+            if (!line.contains(QString::number(cells[std::size_t(i)].row)) ||
+                !line.contains(heading))
+                return QStringLiteral("the message %1 should name row %2 of %3")
+                    .arg(shown(line))
+                    .arg(cells[std::size_t(i)].row)
+                    .arg(heading);
+        }
         if (focus != grid || grid->currentIndex() != grid->cellIndex(refusal->col, refusal->row))
             return QStringLiteral("cell (%1, %2) should be current, with the focus")
                 .arg(refusal->col)
@@ -804,7 +819,8 @@ int main(int argc, char** argv) {
         "with cells that hold no integer in a number column, %ld over edits not "
         "accepted\n",
         met.sorts, met.longSorts, met.sortsWithTies, met.sortsWithNonNumbers, met.sortsOverEdits);
-    std::printf("met: %ld pastes of an HTML table, %ld numbers read from digits in groups\n",
-                met.htmlPastes, met.groupedNumbers);
+    std::printf("met: %ld pastes of an HTML table, %ld numbers read from digits in groups, %ld "
+                "accepts that refused several cells at once\n",
+                met.htmlPastes, met.groupedNumbers, met.acceptsRefusingMany);
     return failed == 0 ? 0 : 1;
 }

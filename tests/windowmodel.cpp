@@ -70,6 +70,7 @@ void WindowModel::commitOpenEditor() {
 
 void WindowModel::forget() {
     refused.reset();
+    refusedCells.clear();
     rowShown.reset();
     rowFound.reset();
 }
@@ -89,6 +90,7 @@ WindowModel::Tally& WindowModel::Tally::operator+=(const Tally& other) {
     longSorts += other.longSorts;
     htmlPastes += other.htmlPastes;
     groupedNumbers += other.groupedNumbers;
+    acceptsRefusingMany += other.acceptsRefusingMany;
     return *this;
 }
 
@@ -414,13 +416,25 @@ void WindowModel::search() {
 }
 
 void WindowModel::accept() {
+    // Every cell is read; the refused ones are named, the first is where the user goes.
     ReferenceList rebuilt;
+    std::vector<Refusal> all;
     for (int row = 1; row < state.cells.size() - 1; ++row) {
         vint entry{};
-        if (!readEntry(entry, {cellSource(1, row), cellSource(2, row), cellSource(3, row),
-                               cellSource(4, row)}))
-            return;
+        for (int col = 1; col <= 4; ++col) {
+            const Source cell = cellSource(col, row);
+            const bool taken = col <= 2 ? readText(col == 1 ? entry.firma : entry.marka, cell)
+                                        : readNumber(col == 3 ? entry.objom : entry.zena, cell);
+            if (!taken)
+                all.push_back(*refused);
+        }
         rebuilt.insert(entry, row - 1);
+    }
+    if (!all.empty()) {
+        met.acceptsRefusingMany += all.size() > 1;
+        refused = all.front();
+        refusedCells = std::move(all);
+        return;
     }
     state.entries = rebuilt;
     showList();

@@ -71,6 +71,8 @@ public:
     const QStringList& labels() const { return results; }
     const QString& edit(int edit) const { return edits[std::size_t(edit - 1)]; }
     const std::optional<Refusal>& refusal() const { return refused; }
+    /// Every cell that the last accept refused, in reading order; empty for another refusal.
+    const std::vector<Refusal>& refusals() const { return refusedCells; }
     /// The clipboard's text as the table writes it.
     QString clipboardText() const;
     /// How many steps can be undone.
@@ -89,7 +91,8 @@ public:
         long sortsOverEdits = 0;
         long longSorts = 0; ///< of more than 16 rows, where sorting algorithms change
         long htmlPastes = 0;
-        long groupedNumbers = 0; ///< read from digits grouped by separators
+        long groupedNumbers = 0;      ///< read from digits grouped by separators
+        long acceptsRefusingMany = 0; ///< accepts that refused more than one cell
 
         Tally& operator+=(const Tally& other);
     };
@@ -159,6 +162,7 @@ private:
     QStringList results;
     std::array<QString, 10> edits;
     std::optional<Refusal> refused;
+    std::vector<Refusal> refusedCells;
     Block clipboard;
     std::vector<Step> done;
     std::vector<Step> undone;

@@ -6,6 +6,7 @@
 
 #include "commands.h"
 #include "entryinput.h"
+#include "refusedcells.h"
 #include "textfield.h"
 #include "ui_Unit1.h"
 
@@ -225,15 +226,20 @@ void TForm1::Button5Click(QObject* /*Sender*/) {
 
 void TForm1::Button6Click(QObject* /*Sender*/) {
     // Every row is read and checked into a new list first: a bad cell leaves the list whole and
-    // the grid as typed, so the user can mend it and accept again.
+    // the grid as typed. Every bad cell is named at once, so that a sheet is mended in one round;
+    // the first becomes current.
     const ListTable table = listTable();
     const platform::GridRows rows = table.rowRule();
     spisok rebuilt;
+    RefusedCells refused;
     for (int row = rows.firstEntryRow(); row < rows.blankRow(ui->StringGrid1->RowCount()); ++row) {
         vint entry{};
-        readEntry(entry, table.entryInputs(row));
-        rebuilt.insert(entry, rows.indexOf(row));
+        if (readEntry(entry, table.entryInputs(row),
+                      [&refused](const platform::Exception& e) { refused.add(e); }) &&
+            refused.empty())
+            rebuilt.insert(entry, rows.indexOf(row));
     }
+    refused.throwIfAny();
     // Puts the rebuilt list in place and repaints the grid.
     pushStep(std::make_unique<AcceptCommand>(drives, table, std::move(rebuilt)));
 }

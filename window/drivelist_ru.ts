@@ -23,10 +23,6 @@
         <translation>Строка %1, столбец %2 (%3)</translation>
     </message>
     <message>
-        <source>the text holds a control character, which cannot be stored. Type letters, digits and signs only.</source>
-        <translation>текст содержит управляющий символ, который нельзя сохранить. Вводите только буквы, цифры и знаки.</translation>
-    </message>
-    <message>
         <source>%1 is %2 characters long; at most %3 fit.</source>
         <translation>%1 — %2 симв.; помещается не более %3.</translation>
     </message>
@@ -49,6 +45,26 @@
     <message>
         <source>%1 holds %2 (%3), which cannot be stored. Latin and Cyrillic letters, digits and common signs can.</source>
         <translation>%1 содержит символ %2 (%3), который нельзя сохранить. Можно вводить латинские и кириллические буквы, цифры и обычные знаки.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells cannot be accepted:</source>
+        <translation>
+            <numerusform>Нельзя принять %n ячейку:</numerusform>
+            <numerusform>Нельзя принять %n ячейки:</numerusform>
+            <numerusform>Нельзя принять %n ячеек:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>и ещё %n.</numerusform>
+            <numerusform>и ещё %n.</numerusform>
+            <numerusform>и ещё %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 holds the control character %2, which cannot be stored. Type letters, digits and signs only.</source>
+        <translation>%1 содержит управляющий символ %2, который нельзя сохранить. Вводите только буквы, цифры и знаки.</translation>
     </message>
 </context>
 <context>

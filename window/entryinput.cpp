@@ -56,10 +56,30 @@ template <typename Read> auto readFrom(const EntryInput& input, const Read& read
 } // namespace
 
 void readEntry(vint& entry, const std::array<EntryInput, 4>& inputs) {
-    readFrom(inputs[0], [&entry](const QString& text) { storeText(entry.firma, text); });
-    readFrom(inputs[1], [&entry](const QString& text) { storeText(entry.marka, text); });
-    entry.objom = readNumber(inputs[2]);
-    entry.zena = readNumber(inputs[3]);
+    readEntry(entry, inputs, [](const platform::Exception& e) { throw e; });
+}
+
+bool readEntry(vint& entry, const std::array<EntryInput, 4>& inputs,
+               const std::function<void(const platform::Exception&)>& refused) {
+    const std::array<std::function<void()>, 4> fields = {
+        [&] {
+            readFrom(inputs[0], [&entry](const QString& text) { storeText(entry.firma, text); });
+        },
+        [&] {
+            readFrom(inputs[1], [&entry](const QString& text) { storeText(entry.marka, text); });
+        },
+        [&] { entry.objom = readNumber(inputs[2]); },
+        [&] { entry.zena = readNumber(inputs[3]); },
+    };
+    bool taken = true;
+    for (const auto& read : fields)
+        try {
+            read();
+        } catch (const platform::Exception& e) {
+            taken = false;
+            refused(e);
+        }
+    return taken;
 }
 
 std::int32_t readNumber(const EntryInput& input) {

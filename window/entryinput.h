@@ -16,8 +16,9 @@
 class QLabel;
 class QLineEdit;
 namespace platform {
+class Exception;
 class StringGrid;
-}
+} // namespace platform
 
 /// One place where the user types a value: an edit under its caption, or a cell of the grid.
 /// It holds only where the value is, so it is cheap to make for every cell.
@@ -46,6 +47,10 @@ private:
 /// first input that is refused stops the reading with an platform::Exception whose message names it
 /// and which leads back to it; `entry` then keeps the fields read before.
 void readEntry(vint& entry, const std::array<EntryInput, 4>& inputs);
+/// readEntry() that reads on past a refused input: each refusal is handed to `refused`, and the
+/// result is whether every input was taken.
+bool readEntry(vint& entry, const std::array<EntryInput, 4>& inputs,
+               const std::function<void(const platform::Exception&)>& refused);
 
 /// The integer typed into `input`; a refused text raises an platform::Exception as readEntry()
 /// does.

@@ -18,11 +18,13 @@ void storeText(char (&field)[kTextFieldSize], const QString& text) {
     const auto isControl = [](QChar c) {
         return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
     };
-    if (std::any_of(text.begin(), text.end(), isControl))
+    if (const auto control = std::find_if(text.begin(), text.end(), isControl);
+        control != text.end())
         throw platform::Exception(
-            QCoreApplication::translate("TForm1", "the text holds a control character, which "
+            QCoreApplication::translate("TForm1", "%1 holds the control character %2, which "
                                                   "cannot be stored. Type letters, digits and "
-                                                  "signs only."));
+                                                  "signs only.")
+                .arg(platform::quoted(text), platform::characterCode(control->unicode())));
     qsizetype failedAt = 0;
     const auto bytes = platform::encodeAnsi(text, &failedAt);
     if (!bytes) {
@@ -35,9 +37,7 @@ void storeText(char (&field)[kTextFieldSize], const QString& text) {
                                                   "and Cyrillic letters, digits and common signs "
                                                   "can.")
                 .arg(platform::quoted(text), platform::quoted(character),
-                     QStringLiteral("U+%1")
-                         .arg(character.toUcs4().value(0), 4, 16, QChar(u'0'))
-                         .toUpper()));
+                     platform::characterCode(character.toUcs4().value(0))));
     }
     if (bytes->size() > maxLength)
         throw platform::Exception(
