@@ -57,6 +57,12 @@ public:
             return QStyledItemDelegate::helpEvent(event, view, option, index);
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
+        const QString& note = noteOf(index);
+        if (!note.isEmpty()) {
+            QToolTip::showText(event->globalPos(), literalToolTip(note), view->viewport(),
+                               option.rect);
+            return true;
+        }
         const QRect textRect =
             view->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
         const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view);
@@ -71,7 +77,25 @@ public:
         return true;
     }
 
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // A noted cell is tinted towards the highlight, in whatever palette the desktop has.
+        if (!noteOf(index).isEmpty()) {
+            const QColor base = option->palette.color(QPalette::Base);
+            const QColor tint = option->palette.color(QPalette::Highlight);
+            option->backgroundBrush = QColor::fromRgbF(0.8f * base.redF() + 0.2f * tint.redF(),
+                                                       0.8f * base.greenF() + 0.2f * tint.greenF(),
+                                                       0.8f * base.blueF() + 0.2f * tint.blueF());
+        }
+    }
+
 private:
+    const QString& noteOf(const QModelIndex& index) const {
+        const StringGridModel* cells = grid->gridModel();
+        return cells->note(cells->gridCol(index), cells->gridRow(index));
+    }
+
     StringGrid* grid;
 };
 

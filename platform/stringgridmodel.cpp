@@ -30,7 +30,24 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
         return shortened(text, kShownLength);
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
         return text;
+    if (role == Qt::AccessibleDescriptionRole)
+        return note(gridCol(index), gridRow(index));
     return {};
+}
+
+const QString& StringGridModel::note(int col, int row) const {
+    static const QString none;
+    const auto found = notes.constFind({col, row});
+    return found == notes.cend() ? none : *found;
+}
+
+void StringGridModel::setNotes(QHash<std::pair<int, int>, QString> newNotes) {
+    if (notes.isEmpty() && newNotes.isEmpty())
+        return;
+    notes = std::move(newNotes);
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::AccessibleDescriptionRole, Qt::BackgroundRole});
 }
 
 bool StringGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {

@@ -6,10 +6,12 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -73,6 +75,13 @@ public:
     /// One fixed column at most: it is shown as the one header column.
     void setFixedCols(int count);
 
+    /// A note on cell (column, row) that its text is not what it stands for yet: the view tints the
+    /// cell and shows the note as its tooltip, and screen readers read it as the cell's
+    /// description. Empty for none.
+    const QString& note(int col, int row) const;
+    /// Replaces every note; keyed by (column, row).
+    void setNotes(QHash<std::pair<int, int>, QString> notes);
+
     /// Sets the row count and writes the texts of `edit` (or moves its rows), texts first where
     /// rows go away.
     void apply(const CellEdit& edit);
@@ -100,8 +109,9 @@ private:
     std::vector<QString> texts;
     int rows = 0;
     int columns = 0;
-    int fixedRowCount = 0; // 0 or 1
-    int fixedColCount = 0; // 0 or 1
+    int fixedRowCount = 0;                     // 0 or 1
+    int fixedColCount = 0;                     // 0 or 1
+    QHash<std::pair<int, int>, QString> notes; // few: the cells edited and not accepted
     int updateDepth = 0;
     bool changedDuringUpdate = false;
 };

@@ -8,6 +8,7 @@
 #include "window/refusedcells.h"
 #include "window/textfield.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -83,6 +84,7 @@ private slots:
     void acceptBadCellChangesNothingUntilMended_data();
     void acceptBadCellChangesNothingUntilMended();
     void acceptNamesEveryRefusedCellAtOnce();
+    void cellsTheListDoesNotHoldAreNoted();
     void acceptTakesTheCellStillBeingEdited();
     void unacceptedEditsAreReplacedByTheNextCommand_data();
     void unacceptedEditsAreReplacedByTheNextCommand();
@@ -395,6 +397,26 @@ void tst_commands::acceptNamesEveryRefusedCellAtOnce() {
     QCOMPARE(lines.last(), "and 6 more.");
     QVERIFY(w->state() == pasted);
     QCOMPARE(w->grid()->currentIndex(), w->grid()->cellIndex(4, 1));
+}
+
+void tst_commands::cellsTheListDoesNotHoldAreNoted() {
+    w->addAll(kThree);
+    platform::StringGrid* grid = w->grid();
+    // As a screen reader reads the cell.
+    const auto description = [grid](int col, int row) {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(row - 1, col - 1);
+        return cell->text(QAccessible::Description);
+    };
+    w->typeIntoCell(4, 2, "5555");
+    w->typeIntoCell(1, 4, "new");
+    QCOMPARE(description(4, 2), "not accepted yet; the list holds 4000");
+    QCOMPARE(description(1, 4), "typed into the last row, which accept does not add");
+    QCOMPARE(description(3, 2), "");
+    w->click("Button6");
+    QCOMPARE(description(4, 2), "");
+    trigger(*w, "undo"); // the accept: the table shows 5555 again, the list holds 4000
+    QCOMPARE(description(4, 2), "not accepted yet; the list holds 4000");
 }
 
 void tst_commands::acceptTakesTheCellStillBeingEdited() {

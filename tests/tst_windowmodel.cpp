@@ -571,6 +571,32 @@ private:
                                        cellText(col, row), cells[row][col]);
                     !d.isEmpty())
                     return d;
+        // A cell the list does not hold yet is noted, and the note says what the list holds.
+        for (int row = 1; row < cells.size(); ++row)
+            for (int col = 1; col < 5; ++col) {
+                if (model.isOpen(col, row))
+                    continue; // not written into the cell yet
+                const std::optional<QString> listed = model.listed(col, row);
+                const bool differs = cells[row][col] != listed.value_or(QString());
+                const QString note =
+                    grid->gridModel()
+                        ->data(grid->cellIndex(col, row), Qt::AccessibleDescriptionRole)
+                        .toString();
+                if (differs == note.isEmpty())
+                    return QStringLiteral("cell (%1, %2) should%3 be noted, its note is %4")
+                        .arg(col)
+                        .arg(row)
+                        .arg(differs ? "" : " not", shown(note));
+                // The code page's two characters that one cannot see are named by their codes.
+                const QString held = QString(listed.value_or(QString()))
+                                         .replace(QChar(0xA0), QStringLiteral("<U+00A0>"))
+                                         .replace(QChar(0xAD), QStringLiteral("<U+00AD>"));
+                if (differs && !held.isEmpty() && !note.contains(held))
+                    return QStringLiteral("the note of cell (%1, %2), %3, should say %4")
+                        .arg(col)
+                        .arg(row)
+                        .arg(shown(note), shown(held));
+            }
         // The result labels as a screen reader reads them, and as the eye sees them.
         for (int n = 0; n < 3; ++n) {
             auto* label = control<QLabel>(QStringLiteral("Label%1").arg(6 + n));

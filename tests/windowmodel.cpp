@@ -440,6 +440,13 @@ void WindowModel::accept() {
     showList();
 }
 
+std::optional<QString> WindowModel::listed(int col, int row) const {
+    const auto& entries = state.entries.entries();
+    if (row < 1 || std::size_t(row) > entries.size())
+        return std::nullopt;
+    return rowOf(entries[std::size_t(row - 1)])[col];
+}
+
 QStringList WindowModel::rowOf(const ReferenceEntry& e) {
     return {"", decode(e.firma), decode(e.marka), QString::number(e.objom),
             QString::number(e.zena)};

@@ -65,6 +65,12 @@ public:
     /// What an action does first but the commit, for one that turns out disabled.
     void forget();
 
+    /// What the list puts at grid cell (col, row): its entry's field there, none beyond the list.
+    std::optional<QString> listed(int col, int row) const;
+    /// Whether a cell's editor is open at (col, row).
+    bool isOpen(int col, int row) const {
+        return openEditor && openEditor->col == col && openEditor->row == row;
+    }
     /// What the grid shows, an open editor's text included.
     const QList<QStringList>& grid() const { return state.cells; }
     const ReferenceList& list() const { return state.entries; }

@@ -70,6 +70,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     move(-3, 110);
     history = new QUndoStack(this);
     history->setUndoLimit(kUndoSteps);
+    // After every step, and every undo and redo, the cells that the list does not hold yet are
+    // noted for the user.
+    connect(history, &QUndoStack::indexChanged, this,
+            [this] { listTable().noteEditsOver(drives); });
     platform::StringGrid* grid = ui->StringGrid1;
     grid->setEditHandler([this, grid](const platform::CellEdit& edit) {
         pushStep(std::make_unique<CellEditCommand>(grid, edit));
@@ -144,8 +148,10 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 }
 
 TForm1::~TForm1() {
-    // An editor still open commits as the grid goes; there is no history left to take it.
+    // An editor still open commits as the grid goes; there is no history left to take it. The
+    // history, cleared as it goes, notes no cells of a grid that is gone.
     ui->StringGrid1->setEditHandler({});
+    disconnect(history, nullptr, this, nullptr);
     if (Form1 == this)
         Form1 = nullptr;
 }

@@ -66,6 +66,22 @@
         <source>%1 holds the control character %2, which cannot be stored. Type letters, digits and signs only.</source>
         <translation>%1 содержит управляющий символ %2, который нельзя сохранить. Вводите только буквы, цифры и знаки.</translation>
     </message>
+    <message>
+        <source>not accepted yet; the list holds %1</source>
+        <translation>ещё не принято; в списке — %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>ничего</translation>
+    </message>
+    <message>
+        <source>typed into the last row, which accept does not add</source>
+        <translation>введено в последнюю строку, которую принятие не добавляет</translation>
+    </message>
+    <message>
+        <source>a new row, not in the list yet</source>
+        <translation>новая строка, которой ещё нет в списке</translation>
+    </message>
 </context>
 <context>
     <name>platform</name>

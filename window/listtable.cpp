@@ -7,9 +7,15 @@
 #include "textfield.h"
 
 #include "platform/conversions.h"
+#include "platform/quoted.h"
 #include "platform/rowsort.h"
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <utility>
 
 namespace {
 
@@ -84,6 +90,27 @@ TableEdits ListTable::editsOver(const spisok& s) const {
         edits.cells.push_back({column.col, row, grid->Cells(column.col, row)});
     });
     return edits;
+}
+
+void ListTable::noteEditsOver(const spisok& s) const {
+    QHash<std::pair<int, int>, QString> notes;
+    const int blank = rowRule().blankRow(grid->RowCount());
+    forEachDifference(grid, s, [&](const Column& column, int row, const node* p) {
+        QString note;
+        if (p) {
+            const QString held = column.cellText(*p);
+            note = QCoreApplication::translate("TForm1", "not accepted yet; the list holds %1")
+                       .arg(held.isEmpty() ? QCoreApplication::translate("TForm1", "nothing")
+                                           : platform::visible(held));
+        } else if (row == blank) {
+            note = QCoreApplication::translate(
+                "TForm1", "typed into the last row, which accept does not add");
+        } else {
+            note = QCoreApplication::translate("TForm1", "a new row, not in the list yet");
+        }
+        notes.insert({column.col, row}, note);
+    });
+    grid->gridModel()->setNotes(std::move(notes));
 }
 
 bool ListTable::showsOnly(const spisok& s, const TableEdits& edits) const {

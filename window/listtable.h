@@ -55,6 +55,9 @@ public:
     /// Whether a table that shows `edits` beyond `s` shows just `s`: one row per entry, the blank
     /// last row, nothing typed.
     bool showsOnly(const spisok& s, const TableEdits& edits) const;
+    /// Notes every cell whose text is not what `s` puts there, for the user: what the list holds
+    /// there, or that the row is new, or that the last row is not added. Linear in the cells.
+    void noteEditsOver(const spisok& s) const;
     /// Puts back the table that showed `edits` beyond `s`.
     void restore(const spisok& s, const TableEdits& edits) const;
 
