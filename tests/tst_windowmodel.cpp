@@ -379,7 +379,9 @@ public:
             break;
         }
         }
-        // The event loop runs between a user's actions: scroll bars come and go in it.
+        // The event loop runs between a user's actions: scroll bars come and go in it. A scroll bar
+        // that goes resizes the view, which lays the columns out on the next pass.
+        QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         return compare();
     }
