@@ -175,21 +175,29 @@ void tst_stringgrid::gridFinishEditingCommitsTypedText() {
 void tst_stringgrid::shortenedCellShowsItsTextAsTooltip_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("noted: the note") << "short"
+                                     << "not accepted"
+                                     << "not accepted";
     QTest::newRow("fits: none") << "short"
+                                << ""
                                 << "";
-    QTest::newRow("shortened: the whole text") << QString(40, u'W') << QString(40, u'W');
+    QTest::newRow("shortened: the whole text") << QString(40, u'W') << QString(40, u'W') << "";
     QTest::newRow("shortened markup: as typed")
-        << "<b>" + QString(40, u'W') << "<b>" + QString(40, u'W');
+        << "<b>" + QString(40, u'W') << "<b>" + QString(40, u'W') << QString();
     QTest::newRow("a pasted page: its first 300 characters")
-        << QString(2'000'000, u'W') << QString(300, u'W') + "…";
+        << QString(2'000'000, u'W') << QString(300, u'W') + "…" << QString();
 }
 
 void tst_stringgrid::shortenedCellShowsItsTextAsTooltip() {
     QFETCH(QString, text);
     QFETCH(QString, tooltip);
+    QFETCH(QString, note);
     platform::StringGrid grid;
     grid.setRowCount(3);
     grid.setCells(2, 1, text);
+    if (!note.isEmpty())
+        grid.gridModel()->setNotes({{{2, 1}, note}});
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     const QPoint at = grid.visualRect(grid.cellIndex(2, 1)).center();
@@ -296,6 +304,16 @@ void tst_stringgrid::withoutACellTheClipboardAndRowActionsDoNothing() {
     QGuiApplication::clipboard()->clear();
     grid.paste();
     QCOMPARE(grid.Cells(1, 1), "copied elsewhere");
+    // Sorts outside the entries' columns, and a row the grid does not have, change nothing.
+    grid.setCells(1, 2, "a");
+    grid.setSortKey(-1, platform::SortKey::Integer);
+    for (const int col : {-1, 0, 5})
+        grid.sortRows(col, Qt::AscendingOrder);
+    QCOMPARE(grid.Cells(1, 1), "copied elsewhere");
+    QCOMPARE(grid.sortKey(99), platform::SortKey::Text);
+    grid.selectEntries();
+    grid.showRow(99, true);
+    QVERIFY(!grid.selectionModel()->hasSelection());
 }
 
 void tst_stringgrid::sortReordersTheEntryRowsStably_data() {
