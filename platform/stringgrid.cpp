@@ -57,7 +57,7 @@ public:
             return QStyledItemDelegate::helpEvent(event, view, option, index);
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
-        const QString& note = noteOf(index);
+        const QString note = noteOf(index);
         if (!note.isEmpty()) {
             QToolTip::showText(event->globalPos(), literalToolTip(note), view->viewport(),
                                option.rect);
@@ -91,7 +91,7 @@ protected:
     }
 
 private:
-    const QString& noteOf(const QModelIndex& index) const {
+    QString noteOf(const QModelIndex& index) const {
         const StringGridModel* cells = grid->gridModel();
         return cells->note(cells->gridCol(index), cells->gridRow(index));
     }

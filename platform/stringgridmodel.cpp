@@ -35,16 +35,12 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-const QString& StringGridModel::note(int col, int row) const {
-    static const QString none;
-    const auto found = notes.constFind({col, row});
-    return found == notes.cend() ? none : *found;
+QString StringGridModel::note(int col, int row) const {
+    return noter && !isFixed(col, row) ? noter(col, row) : QString();
 }
 
-void StringGridModel::setNotes(QHash<std::pair<int, int>, QString> newNotes) {
-    if (notes.isEmpty() && newNotes.isEmpty())
-        return;
-    notes = std::move(newNotes);
+void StringGridModel::setNoter(std::function<QString(int col, int row)> newNoter) {
+    noter = std::move(newNoter);
     if (rowCount() > 0 && columnCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
                          {Qt::AccessibleDescriptionRole, Qt::BackgroundRole});

@@ -6,12 +6,11 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <utility>
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -78,9 +77,10 @@ public:
     /// A note on cell (column, row) that its text is not what it stands for yet: the view tints the
     /// cell and shows the note as its tooltip, and screen readers read it as the cell's
     /// description. Empty for none.
-    const QString& note(int col, int row) const;
-    /// Replaces every note; keyed by (column, row).
-    void setNotes(QHash<std::pair<int, int>, QString> notes);
+    QString note(int col, int row) const;
+    /// Who writes the notes, asked for a cell's as it is drawn or read; empty for no notes. Every
+    /// cell is announced as changed.
+    void setNoter(std::function<QString(int col, int row)> noter);
 
     /// Sets the row count and writes the texts of `edit` (or moves its rows), texts first where
     /// rows go away.
@@ -109,9 +109,9 @@ private:
     std::vector<QString> texts;
     int rows = 0;
     int columns = 0;
-    int fixedRowCount = 0;                     // 0 or 1
-    int fixedColCount = 0;                     // 0 or 1
-    QHash<std::pair<int, int>, QString> notes; // few: the cells edited and not accepted
+    int fixedRowCount = 0; // 0 or 1
+    int fixedColCount = 0; // 0 or 1
+    std::function<QString(int, int)> noter;
     int updateDepth = 0;
     bool changedDuringUpdate = false;
 };

@@ -13,9 +13,10 @@
 #include "platform/stringgridmodel.h"
 
 #include <QCoreApplication>
-#include <QHash>
 
-#include <utility>
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -93,24 +94,36 @@ TableEdits ListTable::editsOver(const spisok& s) const {
 }
 
 void ListTable::noteEditsOver(const spisok& s) const {
-    QHash<std::pair<int, int>, QString> notes;
-    const int blank = rowRule().blankRow(grid->RowCount());
-    forEachDifference(grid, s, [&](const Column& column, int row, const node* p) {
-        QString note;
-        if (p) {
-            const QString held = column.cellText(*p);
-            note = QCoreApplication::translate("TForm1", "not accepted yet; the list holds %1")
-                       .arg(held.isEmpty() ? QCoreApplication::translate("TForm1", "nothing")
-                                           : platform::visible(held));
-        } else if (row == blank) {
-            note = QCoreApplication::translate(
-                "TForm1", "typed into the last row, which accept does not add");
-        } else {
-            note = QCoreApplication::translate("TForm1", "a new row, not in the list yet");
+    // The notes are read as cells are drawn or read aloud, when the list may have changed since:
+    // they compare with a copy of the entries' fields, and build a text only for a cell asked for.
+    auto entries = std::make_shared<std::vector<node>>();
+    entries->reserve(std::size_t(s.size()));
+    for (const node* p = s.headNode(); p; p = p->next)
+        entries->push_back(*p);
+    grid->gridModel()->setNoter([grid = grid, entries](int col, int row) -> QString {
+        const auto column = std::find_if(kColumns.begin(), kColumns.end(),
+                                         [col](const Column& c) { return c.col == col; });
+        const platform::GridRows rows = grid->gridRows();
+        if (column == kColumns.end() || row < rows.firstEntryRow())
+            return {};
+        const QString& cell = grid->Cells(col, row);
+        const std::size_t index = std::size_t(rows.indexOf(row));
+        if (index < entries->size()) {
+            const node& p = (*entries)[index];
+            if (column->isShownIn(cell, p))
+                return {};
+            const QString held = column->cellText(p);
+            return QCoreApplication::translate("TForm1", "not accepted yet; the list holds %1")
+                .arg(held.isEmpty() ? QCoreApplication::translate("TForm1", "nothing")
+                                    : platform::visible(held));
         }
-        notes.insert({column.col, row}, note);
+        if (cell.isEmpty())
+            return {};
+        return row == rows.blankRow(grid->RowCount())
+                   ? QCoreApplication::translate(
+                         "TForm1", "typed into the last row, which accept does not add")
+                   : QCoreApplication::translate("TForm1", "a new row, not in the list yet");
     });
-    grid->gridModel()->setNotes(std::move(notes));
 }
 
 bool ListTable::showsOnly(const spisok& s, const TableEdits& edits) const {

@@ -56,7 +56,8 @@ public:
     /// last row, nothing typed.
     bool showsOnly(const spisok& s, const TableEdits& edits) const;
     /// Notes every cell whose text is not what `s` puts there, for the user: what the list holds
-    /// there, or that the row is new, or that the last row is not added. Linear in the cells.
+    /// there, or that the row is new, or that the last row is not added. Copies the entries'
+    /// fields, linear in the entries; a cell's note is found, and written, when it is asked for.
     void noteEditsOver(const spisok& s) const;
     /// Puts back the table that showed `edits` beyond `s`.
     void restore(const spisok& s, const TableEdits& edits) const;
