@@ -511,6 +511,9 @@ private:
             name == "undo" ? model.undo() : model.redo();
         else if (grid->RowCount() > 2) { // select all, then copy what it selected
             selectedAll = checkClipboard = true;
+            // Select All commits an open editor, then makes the first entry current: the row of
+            // that commit is not the one left in view.
+            model.commitOpenEditor();
             trigger("copy");
             model.copy(QRect(QPoint(1, 1), QPoint(4, grid->RowCount() - 2)));
         } else {
