@@ -471,8 +471,10 @@ void StringGrid::rewriteRowsFrom(int top, QList<QStringList> rows, int rowCount,
     // The edit reaches the last row that is there before or after it, so that undoing it puts
     // every row back.
     const qsizetype reached = std::max(RowCount(), rowCount) - top;
+    const QStringList blank(ColCount() - fixedCols(), QString()); // one list, shared by them all
+    rows.reserve(reached);
     while (rows.size() < reached)
-        rows << QStringList(ColCount() - fixedCols(), QString());
+        rows << blank;
     requestEdit({fixedCols(), top, rows, rowCount, name, {}});
 }
 

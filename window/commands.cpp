@@ -100,7 +100,8 @@ CellEditCommand::CellEditCommand(platform::StringGrid* grid, const platform::Cel
     : QUndoCommand(edit.name), grid(grid), after(edit), before(grid->gridModel()->inverseOf(edit)) {
     // Texts written over the same texts, or rows left in their order, change nothing the user
     // could see: no step.
-    setObsolete(after.texts == before.texts && after.rowCount == before.rowCount &&
+    // The row count first: comparing every text is the dear part.
+    setObsolete(after.rowCount == before.rowCount && after.texts == before.texts &&
                 std::is_sorted(after.rowOrder.begin(), after.rowOrder.end()));
 }
 
