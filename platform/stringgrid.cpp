@@ -4,106 +4,27 @@
 // stringgrid.cpp - a grid of editable texts with a fixed heading row and column.
 #include "stringgrid.h"
 
+#include "celldelegate.h"
+#include "clipboardcells.h"
+#include "editbuilders.h"
 #include "errorboundary.h"
-#include "exception.h"
-#include "htmltable.h"
-#include "labeltext.h"
 #include "stringgridmodel.h"
-#include "tabseparated.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QHelpEvent>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
-#include <QStyledItemDelegate>
-#include <QToolTip>
 
-#include <algorithm>
+#include <utility>
 
 namespace platform {
-namespace {
 
-/// Hands what is typed into a cell to the grid as an edit, and gives a cell whose text is shown
-/// shortened its whole text as a tooltip.
-class CellDelegate : public QStyledItemDelegate {
-public:
-    explicit CellDelegate(StringGrid* grid) : QStyledItemDelegate(grid), grid(grid) {}
-
-    void setModelData(QWidget* editor, [[maybe_unused]] QAbstractItemModel* model,
-                      const QModelIndex& index) const override {
-        // The cells hold texts, which Qt edits in a line edit.
-        const auto* line = static_cast<const QLineEdit*>(editor);
-        Q_ASSERT(qobject_cast<const QLineEdit*>(editor) && model == grid->gridModel());
-        const int col = grid->gridModel()->gridCol(index);
-        const int row = grid->gridModel()->gridRow(index);
-        if (line->text() == grid->Cells(col, row))
-            return; // a cell left as it was is no edit
-        grid->requestEdit({col,
-                           row,
-                           {{line->text()}},
-                           grid->RowCount(),
-                           QCoreApplication::translate("platform", "Edit a cell"),
-                           {}});
-    }
-
-    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-                   const QModelIndex& index) override {
-        if (event->type() != QEvent::ToolTip)
-            return QStyledItemDelegate::helpEvent(event, view, option, index);
-        QStyleOptionViewItem item = option;
-        initStyleOption(&item, index);
-        const QString note = noteOf(index);
-        if (!note.isEmpty()) {
-            QToolTip::showText(event->globalPos(), literalToolTip(note), view->viewport(),
-                               option.rect);
-            return true;
-        }
-        const QRect textRect =
-            view->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
-        const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view);
-        // A text longer than a tooltip shows is never shown whole; measuring it would take long.
-        if (item.text.size() <= kToolTipLength &&
-            item.fontMetrics.horizontalAdvance(item.text) <= textRect.width() - 2 * (margin + 1)) {
-            QToolTip::hideText(); // shown whole: nothing to add
-            return true;
-        }
-        QToolTip::showText(event->globalPos(), literalToolTip(item.text), view->viewport(),
-                           option.rect);
-        return true;
-    }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        // A noted cell is tinted towards the highlight, in whatever palette the desktop has.
-        if (!noteOf(index).isEmpty()) {
-            const QColor base = option->palette.color(QPalette::Base);
-            const QColor tint = option->palette.color(QPalette::Highlight);
-            option->backgroundBrush = QColor::fromRgbF(0.8f * base.redF() + 0.2f * tint.redF(),
-                                                       0.8f * base.greenF() + 0.2f * tint.greenF(),
-                                                       0.8f * base.blueF() + 0.2f * tint.blueF());
-        }
-    }
-
-private:
-    QString noteOf(const QModelIndex& index) const {
-        const StringGridModel* cells = grid->gridModel();
-        return cells->note(cells->gridCol(index), cells->gridRow(index));
-    }
-
-    StringGrid* grid;
-};
-
-} // namespace
-
-StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGridModel(this)) {
-    setModel(cells);
-    setItemDelegate(new CellDelegate(this));
+StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new StringGridModel(this)) {
+    setModel(cellModel);
+    setItemDelegate(new CellDelegate([this](const TextEdit& edit) { requestEdit(edit); }, this));
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
         // Headings, not controls: they neither sort, select nor light up.
         header->setSectionsClickable(false);
@@ -178,8 +99,8 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
             &StringGrid::updateActions);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             &StringGrid::updateActions);
-    connect(cells, &QAbstractItemModel::rowsInserted, this, &StringGrid::updateActions);
-    connect(cells, &QAbstractItemModel::rowsRemoved, this, &StringGrid::updateActions);
+    connect(cellModel, &QAbstractItemModel::rowsInserted, this, &StringGrid::updateActions);
+    connect(cellModel, &QAbstractItemModel::rowsRemoved, this, &StringGrid::updateActions);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &StringGrid::updatePasteAction);
     updateActions();
@@ -187,46 +108,46 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cells(new StringGr
 }
 
 const QString& StringGrid::Cells(int col, int row) const {
-    return cells->cells(col, row);
+    return cellModel->cells(col, row);
 }
 
 void StringGrid::setCells(int col, int row, const QString& text) {
-    cells->setCells(col, row, text);
+    cellModel->setCells(col, row, text);
 }
 
 int StringGrid::RowCount() const {
-    return cells->gridRowCount();
+    return cellModel->gridRowCount();
 }
 
 void StringGrid::setRowCount(int rows) {
-    cells->setGridRowCount(rows);
+    cellModel->setGridRowCount(rows);
 }
 
 int StringGrid::ColCount() const {
-    return cells->gridColCount();
+    return cellModel->gridColCount();
 }
 
 void StringGrid::setColCount(int columns) {
-    cells->setGridColCount(columns);
+    cellModel->setGridColCount(columns);
     columnWidths.forgetChoices(); // new columns: none sized by the user yet
     fitColumns();
 }
 
 int StringGrid::fixedRows() const {
-    return cells->fixedRows();
+    return cellModel->fixedRows();
 }
 
 void StringGrid::setFixedRows(int rows) {
-    cells->setFixedRows(rows);
+    cellModel->setFixedRows(rows);
     showFixedCells();
 }
 
 int StringGrid::fixedCols() const {
-    return cells->fixedCols();
+    return cellModel->fixedCols();
 }
 
 void StringGrid::setFixedCols(int columns) {
-    cells->setFixedCols(columns);
+    cellModel->setFixedCols(columns);
     showFixedCells();
 }
 
@@ -283,7 +204,7 @@ void StringGrid::showFixedCells() {
 }
 
 QModelIndex StringGrid::cellIndex(int col, int row) const {
-    return cells->indexOfCell(col, row);
+    return cellModel->indexOfCell(col, row);
 }
 
 void StringGrid::goToCell(int col, int row) {
@@ -304,15 +225,15 @@ void StringGrid::finishEditing() {
     }
 }
 
-void StringGrid::setEditHandler(std::function<void(const CellEdit&)> handler) {
+void StringGrid::setEditHandler(std::function<void(const GridEdit&)> handler) {
     editHandler = std::move(handler);
 }
 
-void StringGrid::requestEdit(const CellEdit& edit) {
+void StringGrid::requestEdit(const GridEdit& edit) {
     if (editHandler)
         editHandler(edit);
     else
-        cells->apply(edit);
+        cellModel->apply(edit);
 }
 
 void StringGrid::showRow(int row, bool select) {
@@ -344,7 +265,10 @@ QRect StringGrid::selectedRect() const {
     return rect.isNull() ? rect : rect.translated(fixedCols(), fixedRows());
 }
 
-QList<QStringList> StringGrid::texts(const QRect& rect) const {
+void StringGrid::copy() {
+    const QRect rect = selectedRect();
+    if (rect.isNull())
+        return;
     QList<QStringList> rows;
     rows.reserve(rect.height());
     for (int row = rect.top(); row <= rect.bottom(); ++row) {
@@ -354,42 +278,7 @@ QList<QStringList> StringGrid::texts(const QRect& rect) const {
             line << Cells(col, row);
         rows << line;
     }
-    return rows;
-}
-
-QList<QStringList> StringGrid::rowsFrom(int top) const {
-    return texts(QRect(QPoint(fixedCols(), top), QPoint(ColCount() - 1, RowCount() - 1)));
-}
-
-namespace {
-/// The cells exactly as this program copied them, read first when pasting into it: an HTML table
-/// cannot hold every text (a carriage return, say).
-constexpr QLatin1StringView kOwnCells("application/x-drivelist-cells");
-} // namespace
-
-void StringGrid::copy() {
-    const QRect rect = selectedRect();
-    if (rect.isNull())
-        return;
-    const QList<QStringList> rows = texts(rect);
-    auto* data = new QMimeData;
-    const QString text = toTabSeparated(rows);
-    data->setText(text);
-    data->setHtml(toHtmlTable(rows));
-    data->setData(kOwnCells, text.toUtf8());
-    QGuiApplication::clipboard()->setMimeData(data);
-}
-
-QList<QStringList> StringGrid::clipboardRows() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data)
-        return {};
-    if (data->hasFormat(kOwnCells))
-        return fromTabSeparated(QString::fromUtf8(data->data(kOwnCells)));
-    if (data->hasHtml())
-        if (std::optional<QList<QStringList>> table = fromHtmlTable(data->html()))
-            return *std::move(table);
-    return data->hasText() ? fromTabSeparated(data->text()) : QList<QStringList>();
+    QGuiApplication::clipboard()->setMimeData(mimeDataOf(rows));
 }
 
 void StringGrid::cut() {
@@ -402,106 +291,29 @@ void StringGrid::deleteSelection() {
 }
 
 void StringGrid::blankSelection(const QString& name) {
-    const QRect rect = selectedRect();
-    if (rect.isNull())
-        return;
-    const QStringList blankRow(rect.width(), QString());
-    requestEdit({rect.left(),
-                 rect.top(),
-                 QList<QStringList>(rect.height(), blankRow),
-                 RowCount(),
-                 name,
-                 {}});
+    if (std::optional<TextEdit> edit = blankEdit(*cellModel, selectedRect(), name))
+        requestEdit(*std::move(edit));
 }
 
 void StringGrid::paste() {
-    QList<QStringList> rows = clipboardRows();
-    if (rows.isEmpty())
+    std::optional<TextEdit> edit = pasteEdit(
+        *cellModel, selectedRect(), rowsOf(QGuiApplication::clipboard()->mimeData()), kMaxRows);
+    if (!edit)
         return;
-    QRect target = selectedRect();
-    if (target.isNull())
-        target = QRect(fixedCols(), fixedRows(), 1, 1);
-    const int fit = ColCount() - target.left();
-    const auto widest =
-        std::max_element(rows.begin(), rows.end(), [](const QStringList& a, const QStringList& b) {
-            return a.size() < b.size();
-        });
-    const qsizetype width = widest->size();
-    if (width > fit)
-        throw Exception(
-            QCoreApplication::translate("platform",
-                                        "Line %1 of the clipboard holds %2 cells, but only %3 fit "
-                                        "from column %4 to %5.")
-                .arg(QString::number(widest - rows.begin() + 1), QString::number(width),
-                     QString::number(fit), columnName(target.left()), columnName(ColCount() - 1)));
-    // Rows that reach the blank last row become entry rows above a new blank last row.
-    const qsizetype lastRow = target.top() + rows.size() - 1;
-    const qsizetype rowCount = lastRow < gridRows().blankRow(RowCount())
-                                   ? RowCount()
-                                   : gridRows().rowCountEndingAt(lastRow);
-    if (rowCount > kMaxRows)
-        throw Exception(QCoreApplication::translate(
-                            "platform",
-                            "The clipboard holds %1 lines; pasted from row %2 they would make %3 "
-                            "rows, and the table holds at most %4.")
-                            .arg(QString::number(rows.size()), QString::number(target.top()),
-                                 QString::number(rowCount), QString::number(kMaxRows)));
-    for (QStringList& row : rows)
-        while (row.size() < width)
-            row << QString();
-    requestEdit({target.left(),
-                 target.top(),
-                 rows,
-                 int(rowCount),
-                 QCoreApplication::translate("platform", "Paste"),
-                 {}});
-    selectCells(QRect(target.topLeft(), QPoint(target.left() + int(width) - 1, int(lastRow))));
-}
-
-std::pair<int, int> StringGrid::selectedEntryRows() const {
-    const QRect rect = selectedRect();
-    if (rect.isNull())
-        return {0, -1};
-    return {std::max(rect.top(), gridRows().firstEntryRow()),
-            std::min(rect.bottom(), gridRows().lastEntryRow(RowCount()))};
-}
-
-void StringGrid::rewriteRowsFrom(int top, QList<QStringList> rows, int rowCount,
-                                 const QString& name) {
-    // The edit reaches the last row that is there before or after it, so that undoing it puts
-    // every row back.
-    const qsizetype reached = std::max(RowCount(), rowCount) - top;
-    const QStringList blank(ColCount() - fixedCols(), QString()); // one list, shared by them all
-    rows.reserve(reached);
-    while (rows.size() < reached)
-        rows << blank;
-    requestEdit({fixedCols(), top, rows, rowCount, name, {}});
+    const QRect pasted(edit->col, edit->row, int(edit->texts.first().size()),
+                       int(edit->texts.size()));
+    requestEdit(*std::move(edit));
+    selectCells(pasted);
 }
 
 void StringGrid::deleteRows() {
-    const auto [top, bottom] = selectedEntryRows();
-    if (bottom < top)
-        return;
-    rewriteRowsFrom(top, rowsFrom(bottom + 1), RowCount() - (bottom - top + 1),
-                    QCoreApplication::translate("platform", "Delete Rows"));
+    if (std::optional<RowRemoval> edit = deleteRowsEdit(*cellModel, selectedRect()))
+        requestEdit(*std::move(edit));
 }
 
 void StringGrid::insertRowsAbove() {
-    const QRect rect = selectedRect();
-    if (rect.isNull())
-        return;
-    const int count = rect.height();
-    if (RowCount() + qsizetype(count) > kMaxRows)
-        throw Exception(QCoreApplication::translate(
-                            "platform", "%1 rows more would make %2 rows, and the table holds at "
-                                        "most %3.")
-                            .arg(QString::number(count), QString::number(RowCount() + count),
-                                 QString::number(kMaxRows)));
-    const int top = std::max(rect.top(), gridRows().firstEntryRow());
-    QList<QStringList> rows(count, QStringList(ColCount() - fixedCols(), QString()));
-    rows << rowsFrom(top);
-    rewriteRowsFrom(top, rows, RowCount() + count,
-                    QCoreApplication::translate("platform", "Insert Rows"));
+    if (std::optional<RowInsertion> edit = insertRowsEdit(*cellModel, selectedRect(), kMaxRows))
+        requestEdit(*std::move(edit));
 }
 
 void StringGrid::selectEntries() {
@@ -530,27 +342,12 @@ SortKey StringGrid::sortKey(int col) const {
 }
 
 void StringGrid::sortRows(int col, Qt::SortOrder order) {
-    const GridRows rows = gridRows();
-    if (col < fixedCols() || col >= ColCount() || !rows.hasEntryRows(RowCount()))
-        return;
-    const int top = rows.firstEntryRow();
-    QStringList keys;
-    keys.reserve(rows.lastEntryRow(RowCount()) - top + 1);
-    for (int row = top; row <= rows.lastEntryRow(RowCount()); ++row)
-        keys << Cells(col, row);
-    std::vector<int> places = sortedOrder(keys, sortKey(col), order);
-    if (std::is_sorted(places.begin(), places.end()))
-        return; // no row moves
-    requestEdit({fixedCols(),
-                 top,
-                 {},
-                 RowCount(),
-                 QCoreApplication::translate("platform", "Sort by %1").arg(Cells(col, 0)),
-                 std::move(places)});
+    if (std::optional<RowOrder> edit = sortEdit(*cellModel, col, sortKey(col), order))
+        requestEdit(*std::move(edit));
 }
 
 int StringGrid::currentColumn() const {
-    return currentIndex().isValid() ? cells->gridCol(currentIndex()) : -1;
+    return currentIndex().isValid() ? cellModel->gridCol(currentIndex()) : -1;
 }
 
 void StringGrid::sortAscending() {
@@ -564,7 +361,7 @@ void StringGrid::sortDescending() {
 void StringGrid::aimSorts(QAction* ascending, QAction* descending, int col) const {
     const bool inEntries = col >= fixedCols() && col < ColCount();
     if (inEntries) {
-        const QString heading = columnName(col);
+        const QString heading = columnName(*cellModel, col);
         ascending->setText(
             QCoreApplication::translate("platform", "&Sort by %1, Ascending").arg(heading));
         descending->setText(
@@ -603,21 +400,14 @@ void StringGrid::updateActions() {
     deleteAction->setEnabled(hasCells);
     selectAllAction->setEnabled(gridRows().hasEntryRows(RowCount()) && ColCount() > fixedCols());
     insertRowsAction->setEnabled(hasCells);
-    const auto [top, bottom] = selectedEntryRows();
-    deleteRowsAction->setEnabled(top <= bottom);
+    deleteRowsAction->setEnabled(deleteRowsEdit(*cellModel, selectedRect()).has_value());
     aimSorts(sortAscendingAction, sortDescendingAction, currentColumn());
 }
 
 void StringGrid::updatePasteAction() {
     // Asking the clipboard may mean asking another program: only when it changes, or the menu
     // opens.
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    pasteAction->setEnabled(data && ((data->hasText() && !data->text().isEmpty()) ||
-                                     data->hasHtml() || data->hasFormat(kOwnCells)));
-}
-
-QString StringGrid::columnName(int col) const {
-    return fixedRows() > 0 && !Cells(col, 0).isEmpty() ? Cells(col, 0) : QString::number(col);
+    pasteAction->setEnabled(offersCells(QGuiApplication::clipboard()->mimeData()));
 }
 
 void StringGrid::openMenu(const QPoint& globalPos) {

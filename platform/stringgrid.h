@@ -5,6 +5,7 @@
 #pragma once
 
 #include "columnwidths.h"
+#include "gridedit.h"
 #include "gridrows.h"
 #include "rowsort.h"
 #include "stringgridmodel.h"
@@ -13,7 +14,6 @@
 #include <QTableView>
 
 #include <functional>
-#include <utility>
 #include <vector>
 
 class QAction;
@@ -21,13 +21,15 @@ class QMenu;
 
 namespace platform {
 
-/// A table view over its own StringGridModel. Cells are addressed (column, row) over the whole
-/// grid, the fixed heading row and column included, so the headings are written like any cell;
-/// they are shown as the view's header sections, which stay in place while the cells scroll. The
-/// other cells are edited in place by typing, F2 or a double click, and through the clipboard:
-/// cut, copy, paste, delete and select all, from the keyboard and from the context menu. Whole
-/// rows are inserted and deleted from there too, and the entry rows sorted by a column, from
-/// there or from a heading's own menu.
+/// A table view over its own StringGridModel, which holds the texts and their notes; what its
+/// actions do to the cells is built by the edit builders (editbuilders.h), what they put on and
+/// read from the clipboard by clipboardcells.h, and a cell is edited through CellDelegate. Cells
+/// are addressed (column, row) over the whole grid, the fixed heading row and column included, so
+/// the headings are written like any cell; they are shown as the view's header sections, which stay
+/// in place while the cells scroll. The other cells are edited in place by typing, F2 or a double
+/// click, and through the clipboard: cut, copy, paste, delete and select all, from the keyboard and
+/// from the context menu. Whole rows are inserted and deleted from there too, and the entry rows
+/// sorted by a column, from there or from a heading's own menu.
 ///
 /// Its rows follow GridRows: the last row is the blank row of new entries; select all leaves it
 /// out, and a paste that reaches it grows the grid so that one blank row stays last.
@@ -75,13 +77,13 @@ public:
     /// what the user typed is what the cells hold.
     void finishEditing();
 
-    StringGridModel* gridModel() const { return cells; }
+    StringGridModel* gridModel() const { return cellModel; }
 
-    /// Who carries out what the user writes into the cells (typing, paste, cut, delete); by default
-    /// the model applies it. An empty handler restores that.
-    void setEditHandler(std::function<void(const CellEdit&)> handler);
+    /// Who carries out what the user does to the cells (typing, paste, cut, delete, rows put in,
+    /// taken out or sorted); by default the model applies it. An empty handler restores that.
+    void setEditHandler(std::function<void(const GridEdit&)> handler);
     /// Hands `edit` to the edit handler.
-    void requestEdit(const CellEdit& edit);
+    void requestEdit(const GridEdit& edit);
 
     /// Scrolls grid row `row` into view; selects its cells too when `select` holds, or no cell
     /// when the grid has no such row. The current cell moves to the row, the focus does not.
@@ -97,9 +99,9 @@ public:
     void copy();
     /// Copies, then blanks the selected cells.
     void cut();
-    /// Writes the clipboard's cells (clipboardRows()) from the current cell rightwards and
-    /// downwards. Throws platform::Exception, changing nothing, when it is wider than the columns
-    /// left or would grow the grid past kMaxRows.
+    /// Writes the clipboard's cells (rowsOf()) from the current cell rightwards and downwards, and
+    /// selects them. Throws platform::Exception, changing nothing, when it is wider than the
+    /// columns left or would grow the grid past kMaxRows.
     void paste();
     /// Blanks the selected cells.
     void deleteSelection();
@@ -115,7 +117,7 @@ public:
     /// How column `col` sorts; Text unless set.
     void setSortKey(int col, SortKey key);
     SortKey sortKey(int col) const;
-    /// Reorders the entry rows, as one edit, by their texts in column `col` (sortedOrder()); the
+    /// Reorders the entry rows, as one edit, by their texts in column `col` (sortEdit()); the
     /// heading row and the blank last row stay. A sort that moves no row is no edit.
     void sortRows(int col, Qt::SortOrder order);
 
@@ -157,27 +159,12 @@ private:
     /// there is neither. In grid columns and rows.
     QRect selectedRect() const;
     void blankSelection(const QString& name);
-    /// The entry rows that the selection, or the current cell, touches: top and bottom, empty
-    /// (bottom above top) when it touches none.
-    std::pair<int, int> selectedEntryRows() const;
-    /// What a paste writes: the cells this program copied, or else the first table of the
-    /// clipboard's HTML, or else its tab-separated text.
-    static QList<QStringList> clipboardRows();
-    /// What the user calls column `col`: its heading, or its number.
-    QString columnName(int col) const;
-    /// The texts of a rectangle of cells, in grid columns and rows, row by row.
-    QList<QStringList> texts(const QRect& rect) const;
-    /// The texts of the columns right of the fixed one, from row `top` to the last.
-    QList<QStringList> rowsFrom(int top) const;
-    /// Hands over as one edit named `name`: from row `top` down, `rows` (texts of the columns
-    /// right of the fixed one), then blank rows to the end; the grid has `rowCount` rows after it.
-    void rewriteRowsFrom(int top, QList<QStringList> rows, int rowCount, const QString& name);
     /// Selects a rectangle of cells, in grid columns and rows, its top-left cell current; the focus
     /// stays where it is.
     void selectCells(const QRect& rect);
 
-    StringGridModel* cells;
-    std::function<void(const CellEdit&)> editHandler;
+    StringGridModel* cellModel;
+    std::function<void(const GridEdit&)> editHandler;
     QAction* cutAction = nullptr;
     QAction* copyAction = nullptr;
     QAction* pasteAction = nullptr;

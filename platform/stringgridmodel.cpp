@@ -6,8 +6,14 @@
 
 #include "quoted.h"
 
+#include <QBrush>
+#include <QGuiApplication>
+#include <QPalette>
+
 #include <algorithm>
+#include <iterator>
 #include <utility>
+#include <variant>
 
 namespace platform {
 
@@ -30,8 +36,21 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
         return shortened(text, kShownLength);
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::AccessibleTextRole)
         return text;
-    if (role == Qt::AccessibleDescriptionRole)
-        return note(gridCol(index), gridRow(index));
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole ||
+        role == Qt::BackgroundRole) {
+        QString noted = note(gridCol(index), gridRow(index));
+        if (role != Qt::BackgroundRole)
+            return noted;
+        if (noted.isEmpty())
+            return {};
+        // A noted cell is tinted towards the highlight, in whatever palette the desktop has.
+        const QPalette palette = QGuiApplication::palette();
+        const QColor base = palette.color(QPalette::Base);
+        const QColor tint = palette.color(QPalette::Highlight);
+        return QBrush(QColor::fromRgbF(0.8f * base.redF() + 0.2f * tint.redF(),
+                                       0.8f * base.greenF() + 0.2f * tint.greenF(),
+                                       0.8f * base.blueF() + 0.2f * tint.blueF()));
+    }
     return {};
 }
 
@@ -43,7 +62,7 @@ void StringGridModel::setNoter(std::function<QString(int col, int row)> newNoter
     noter = std::move(newNoter);
     if (rowCount() > 0 && columnCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
-                         {Qt::AccessibleDescriptionRole, Qt::BackgroundRole});
+                         {Qt::ToolTipRole, Qt::AccessibleDescriptionRole, Qt::BackgroundRole});
 }
 
 bool StringGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -134,42 +153,24 @@ void StringGridModel::setGridRowCount(int count) {
     }
 }
 
-void StringGridModel::apply(const CellEdit& edit) {
+void StringGridModel::apply(const TextEdit& edit) {
     // Rows that the edit needs come first; rows that it drops go last.
     if (edit.rowCount > rows)
         setGridRowCount(edit.rowCount);
     {
         GridUpdate update(this);
-        if (!edit.rowOrder.empty())
-            moveRows(edit.col, edit.row, edit.rowOrder);
-        for (qsizetype r = 0; r < edit.texts.size(); ++r)
+        for (qsizetype r = 0; r < edit.texts.size(); ++r) {
+            Q_ASSERT_X(edit.texts[r].size() == edit.texts[0].size(), "apply",
+                       "the rows of a text edit are equally wide");
             for (qsizetype c = 0; c < edit.texts[r].size(); ++c)
                 setCells(edit.col + int(c), edit.row + int(r), edit.texts[r][c]);
+        }
     }
     setGridRowCount(edit.rowCount);
 }
 
-void StringGridModel::moveRows(int col, int row, const std::vector<int>& order) {
-    const int width = columns - col;
-    std::vector<QString> moved;
-    moved.reserve(order.size() * std::size_t(width));
-    for (const int from : order)
-        for (int c = col; c < columns; ++c)
-            moved.push_back(std::move(at(c, row + from)));
-    auto next = moved.begin();
-    for (std::size_t i = 0; i < order.size(); ++i)
-        for (int c = col; c < columns; ++c)
-            at(c, row + int(i)) = std::move(*next++);
-    changedDuringUpdate = true;
-}
-
-CellEdit StringGridModel::inverseOf(const CellEdit& edit) const {
-    CellEdit before{edit.col, edit.row, {}, rows, edit.name, {}};
-    if (!edit.rowOrder.empty()) {
-        before.rowOrder.resize(edit.rowOrder.size());
-        for (std::size_t i = 0; i < edit.rowOrder.size(); ++i)
-            before.rowOrder[std::size_t(edit.rowOrder[i])] = int(i);
-    }
+TextEdit StringGridModel::inverseOf(const TextEdit& edit) const {
+    TextEdit before{edit.col, edit.row, {}, rows, edit.name};
     before.texts.reserve(edit.texts.size());
     for (qsizetype r = 0; r < edit.texts.size(); ++r) {
         QStringList row;
@@ -179,6 +180,101 @@ CellEdit StringGridModel::inverseOf(const CellEdit& edit) const {
         before.texts << row;
     }
     return before;
+}
+
+void StringGridModel::apply(const RowOrder& edit) {
+    const std::size_t n = edit.order.size();
+    Q_ASSERT_X(edit.row >= fixedRowCount && edit.row + qsizetype(n) <= rows, "apply",
+               "a row order moves rows of the grid's items");
+    // place[from] is where row `edit.row + from` goes.
+    std::vector<int> place(n, -1);
+    for (std::size_t i = 0; i < n; ++i) {
+        Q_ASSERT_X(edit.order[i] >= 0 && std::size_t(edit.order[i]) < n &&
+                       place[std::size_t(edit.order[i])] < 0,
+                   "apply", "a row order is a permutation");
+        place[std::size_t(edit.order[i])] = int(i);
+    }
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<QString> moved;
+    moved.reserve(n * std::size_t(columns));
+    for (const int from : edit.order)
+        for (int c = 0; c < columns; ++c)
+            moved.push_back(std::move(at(c, edit.row + from)));
+    std::move(moved.begin(), moved.end(), texts.begin() + std::ptrdiff_t(edit.row) * columns);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& index : from) {
+        const int offset = gridRow(index) - edit.row;
+        to << (offset >= 0 && std::size_t(offset) < n
+                   ? this->index(edit.row + place[std::size_t(offset)] - fixedRowCount,
+                                 index.column())
+                   : index);
+    }
+    changePersistentIndexList(from, to);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+RowOrder StringGridModel::inverseOf(const RowOrder& edit) const {
+    RowOrder back{edit.row, std::vector<int>(edit.order.size()), edit.name};
+    for (std::size_t i = 0; i < edit.order.size(); ++i)
+        back.order[std::size_t(edit.order[i])] = int(i);
+    return back;
+}
+
+void StringGridModel::apply(const RowInsertion& edit) {
+    const int count = int(edit.texts.size());
+    Q_ASSERT_X(edit.row >= fixedRowCount && edit.row <= rows, "apply",
+               "rows are put in among the grid's items");
+    if (count == 0)
+        return;
+    beginInsertRows({}, edit.row - fixedRowCount, edit.row - fixedRowCount + count - 1);
+    std::vector<QString> added;
+    added.reserve(std::size_t(count) * std::size_t(columns));
+    for (const QStringList& row : edit.texts) {
+        Q_ASSERT_X(row.size() == columns, "apply", "a row put in is as wide as the grid");
+        added.insert(added.end(), row.begin(), row.end());
+    }
+    texts.insert(texts.begin() + std::ptrdiff_t(edit.row) * columns,
+                 std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    rows += count;
+    endInsertRows();
+}
+
+RowRemoval StringGridModel::inverseOf(const RowInsertion& edit) const {
+    return {edit.row, int(edit.texts.size()), edit.name};
+}
+
+void StringGridModel::apply(const RowRemoval& edit) {
+    Q_ASSERT_X(edit.row >= fixedRowCount && edit.count >= 0 && edit.row + edit.count <= rows,
+               "apply", "rows taken out are among the grid's items");
+    if (edit.count == 0)
+        return;
+    beginRemoveRows({}, edit.row - fixedRowCount, edit.row - fixedRowCount + edit.count - 1);
+    const auto first = texts.begin() + std::ptrdiff_t(edit.row) * columns;
+    texts.erase(first, first + std::ptrdiff_t(edit.count) * columns);
+    rows -= edit.count;
+    endRemoveRows();
+}
+
+RowInsertion StringGridModel::inverseOf(const RowRemoval& edit) const {
+    RowInsertion back{edit.row, {}, edit.name};
+    back.texts.reserve(edit.count);
+    for (int row = edit.row; row < edit.row + edit.count; ++row)
+        back.texts << rowTexts(row);
+    return back;
+}
+
+void StringGridModel::apply(const GridEdit& edit) {
+    std::visit([this](const auto& e) { apply(e); }, edit);
+}
+
+QStringList StringGridModel::rowTexts(int row) const {
+    QStringList line;
+    line.reserve(columns);
+    for (int col = 0; col < columns; ++col)
+        line << at(col, row);
+    return line;
 }
 
 void StringGridModel::setGridColCount(int count) {

@@ -5,6 +5,8 @@
 // and column.
 #pragma once
 
+#include "gridedit.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
@@ -14,19 +16,6 @@
 #include <vector>
 
 namespace platform {
-
-/// Texts that the user writes into the grid at once: a rectangle of cells whose top-left cell is
-/// (col, row), and the row count the grid has afterwards. Or, with a row order, rows that the user
-/// puts in another order: from column col on, grid row `row + i` gets the texts of row
-/// `row + rowOrder[i]`, and no texts are given.
-struct CellEdit {
-    int col = 0;
-    int row = 0;
-    QList<QStringList> texts; ///< rows of equal width
-    int rowCount = 0;
-    QString name;              ///< what the user did, for the user: "Paste", "Delete", …
-    std::vector<int> rowOrder; ///< empty, or a permutation of 0 to n - 1
-};
 
 /// Holds every cell's text, row by row, addressed (column, row) over the whole grid. The first
 /// `fixedRows()` rows and `fixedCols()` columns (none or one of each) are fixed: they are not items
@@ -74,20 +63,29 @@ public:
     /// One fixed column at most: it is shown as the one header column.
     void setFixedCols(int count);
 
-    /// A note on cell (column, row) that its text is not what it stands for yet: the view tints the
-    /// cell and shows the note as its tooltip, and screen readers read it as the cell's
-    /// description. Empty for none.
+    /// A note on cell (column, row) that its text is not what it stands for yet. data() serves it
+    /// as the item's tooltip and accessible description, and a tint of the palette's highlight as
+    /// its background. Empty for none.
     QString note(int col, int row) const;
     /// Who writes the notes, asked for a cell's as it is drawn or read; empty for no notes. Every
-    /// cell is announced as changed.
+    /// item's note, tooltip and background are announced as changed.
     void setNoter(std::function<QString(int col, int row)> noter);
 
-    /// Sets the row count and writes the texts of `edit` (or moves its rows), texts first where
-    /// rows go away.
-    void apply(const CellEdit& edit);
-    /// What undoes `edit`: the texts it overwrites (or the rows' order back) and the row count as
-    /// they are now.
-    CellEdit inverseOf(const CellEdit& edit) const;
+    /// Carries an edit out, announcing it as what it is: texts as changed data (rows that come or
+    /// go at the bottom as inserted or removed), a new order as a layout change that moves the
+    /// persistent indexes with their rows, rows put in or taken out as inserted or removed rows.
+    void apply(const TextEdit& edit);
+    void apply(const RowOrder& edit);
+    void apply(const RowInsertion& edit);
+    void apply(const RowRemoval& edit);
+    void apply(const GridEdit& edit);
+    /// What undoes an edit, from the cells as they are now: the texts it overwrites and the row
+    /// count; the order back; the rows put in taken out; the rows taken out put back with their
+    /// texts (which copies them).
+    TextEdit inverseOf(const TextEdit& edit) const;
+    RowOrder inverseOf(const RowOrder& edit) const;
+    RowRemoval inverseOf(const RowInsertion& edit) const;
+    RowInsertion inverseOf(const RowRemoval& edit) const;
 
     /// Between beginUpdate() and the matching endUpdate() cell writes announce nothing; the last
     /// endUpdate() announces every cell as changed at once. For repainting many cells cheaply.
@@ -95,8 +93,8 @@ public:
     void endUpdate();
 
 private:
-    /// The row order of an edit: from column `col` on, row `row + i` gets row `row + order[i]`.
-    void moveRows(int col, int row, const std::vector<int>& order);
+    /// The cells of whole grid row `row`, the fixed column included.
+    QStringList rowTexts(int row) const;
     void setFixed(int& fixedCount, int count);
     bool contains(const QModelIndex& index) const;
     bool isFixed(int col, int row) const { return row < fixedRowCount || col < fixedColCount; }

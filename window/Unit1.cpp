@@ -19,6 +19,7 @@
 #include "platform/stringgridmodel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -32,6 +33,7 @@
 
 #include <array>
 #include <utility>
+#include <variant>
 
 spisok drives;
 vint input{};
@@ -75,8 +77,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     connect(history, &QUndoStack::indexChanged, this,
             [this] { listTable().noteEditsOver(drives); });
     platform::StringGrid* grid = ui->StringGrid1;
-    grid->setEditHandler([this, grid](const platform::CellEdit& edit) {
-        pushStep(std::make_unique<CellEditCommand>(grid, edit));
+    grid->setEditHandler([this, grid](const platform::GridEdit& edit) {
+        std::visit(
+            [this, grid]<typename Edit>(const Edit& e) {
+                pushStep(std::make_unique<GridEditCommand<Edit>>(grid, e));
+            },
+            edit);
     });
     QAction* undo = history->createUndoAction(this);
     QAction* redo = history->createRedoAction(this);
@@ -199,9 +205,12 @@ void TForm1::Button2Click(QObject* /*Sender*/) {
     if (drives.empty())
         return;
     const std::int32_t at = drives.indexOf(input);
-    const std::int32_t match = matches(input, *drives.at(at)) ? at : -1;
-    // Removes, shrinks the grid to the list and repaints it.
-    pushStep(std::make_unique<RemoveCommand>(drives, listTable(), input, match));
+    // Removes, shrinks the grid to the list and repaints it; matching nothing, only repaints.
+    if (matches(input, *drives.at(at)))
+        pushStep(std::make_unique<RemoveCommand>(drives, listTable(), input, at));
+    else
+        pushStep(std::make_unique<RepaintCommand>(QCoreApplication::translate("TForm1", "Remove"),
+                                                  drives, listTable()));
 }
 
 void TForm1::Button3Click(QObject* /*Sender*/) {

@@ -4,14 +4,9 @@
 // commands.cpp - every change of the list and the table as a step that can be undone and redone.
 #include "commands.h"
 
-#include "platform/stringgrid.h"
-
 #include <QCoreApplication>
 
-#include <algorithm>
-
 #include <cstring>
-#include <utility>
 
 namespace {
 
@@ -29,88 +24,90 @@ bool sameEntries(const spisok& a, const spisok& b) {
 
 } // namespace
 
-ListCommand::ListCommand(const QString& text, spisok& list, const ListTable& table,
-                         const spisok& shown)
-    : QUndoCommand(text), list(list), table(table), before(table.editsOver(shown)) {}
-
-void ListCommand::redo() {
-    changeList();
+void TableBefore::showOnly(const spisok& list, std::int32_t index) const {
     table.showOnly(list);
-    table.showEntry(changedIndex());
+    table.showEntry(index);
 }
 
-void ListCommand::undo() {
-    restoreList();
-    table.restore(shownBefore(), before);
-    table.showEntry(changedIndex());
+void TableBefore::restore(const spisok& shown, std::int32_t index) const {
+    table.restore(shown, edits);
+    table.showEntry(index);
 }
 
 AddCommand::AddCommand(spisok& list, const ListTable& table, const vint& entry,
                        std::int32_t position)
-    : ListCommand(QCoreApplication::translate("TForm1", "Add"), list, table, list), entry(entry),
-      position(position), index(list.placeOf(position)) {}
+    : QUndoCommand(QCoreApplication::translate("TForm1", "Add")), list(list), before(table, list),
+      entry(entry), position(position), index(list.placeOf(position)) {}
 
-void AddCommand::changeList() {
+void AddCommand::redo() {
     list.insert(entry, position);
+    before.showOnly(list, index);
 }
 
-void AddCommand::restoreList() {
+void AddCommand::undo() {
     list.removeAt(index);
+    before.restore(list, index);
 }
 
 RemoveCommand::RemoveCommand(spisok& list, const ListTable& table, const vint& description,
                              std::int32_t index)
-    : ListCommand(QCoreApplication::translate("TForm1", "Remove"), list, table, list),
-      description(description), index(index) {
-    if (index >= 0)
-        removed = recordOf(*list.at(index));
-    // Matching nothing, it only repaints: a step only when that changes the table.
-    setObsolete(index < 0 && tableShowedOnly(list));
+    : QUndoCommand(QCoreApplication::translate("TForm1", "Remove")), list(list),
+      before(table, list), description(description), removed(recordOf(*list.at(index))),
+      index(index) {}
+
+void RemoveCommand::redo() {
+    list.remove(description);
+    before.showOnly(list, index);
 }
 
-void RemoveCommand::changeList() {
-    if (index >= 0)
-        list.remove(description);
+void RemoveCommand::undo() {
+    list.insert(removed, index);
+    before.restore(list, index);
 }
 
-void RemoveCommand::restoreList() {
-    if (index >= 0)
-        list.insert(removed, index);
+RepaintCommand::RepaintCommand(const QString& text, const spisok& list, const ListTable& table)
+    : QUndoCommand(text), list(list), before(table, list) {
+    setObsolete(before.showedOnly(list));
 }
 
-ExchangeCommand::ExchangeCommand(const QString& text, spisok& list, const ListTable& table,
-                                 const spisok& shown, spisok&& replacement)
-    : ListCommand(text, list, table, shown) {
-    other.swap(replacement);
+void RepaintCommand::redo() {
+    before.showOnly(list, -1);
+}
+
+void RepaintCommand::undo() {
+    before.restore(list, -1);
 }
 
 ClearCommand::ClearCommand(spisok& list, const ListTable& table)
-    : ExchangeCommand(QCoreApplication::translate("TForm1", "Clear the list"), list, table, list,
-                      spisok()) {
-    setObsolete(list.empty() && tableShowedOnly(list));
+    : QUndoCommand(QCoreApplication::translate("TForm1", "Clear the list")), list(list),
+      before(table, list) {
+    setObsolete(list.empty() && before.showedOnly(list));
+}
+
+void ClearCommand::redo() {
+    list.swap(cleared);
+    before.showOnly(list, 0);
+}
+
+void ClearCommand::undo() {
+    list.swap(cleared);
+    before.restore(list, 0);
 }
 
 AcceptCommand::AcceptCommand(spisok& list, const ListTable& table, spisok&& rebuilt)
-    : ExchangeCommand(QCoreApplication::translate("TForm1", "Accept the edits"), list, table,
-                      rebuilt, std::move(rebuilt)) {
-    setObsolete(sameEntries(other, list) && tableShowedOnly(other));
+    : QUndoCommand(QCoreApplication::translate("TForm1", "Accept the edits")), list(list),
+      before(table, rebuilt) {
+    other.swap(rebuilt);
+    setObsolete(sameEntries(other, list) && before.showedOnly(other));
 }
 
-CellEditCommand::CellEditCommand(platform::StringGrid* grid, const platform::CellEdit& edit)
-    : QUndoCommand(edit.name), grid(grid), after(edit), before(grid->gridModel()->inverseOf(edit)) {
-    // Texts written over the same texts, or rows left in their order, change nothing the user
-    // could see: no step.
-    // The row count first: comparing every text is the dear part.
-    setObsolete(after.rowCount == before.rowCount && after.texts == before.texts &&
-                std::is_sorted(after.rowOrder.begin(), after.rowOrder.end()));
+void AcceptCommand::redo() {
+    list.swap(other);
+    before.showOnly(list, 0);
 }
 
-void CellEditCommand::redo() {
-    grid->gridModel()->apply(after);
-    grid->showRow(after.row);
-}
-
-void CellEditCommand::undo() {
-    grid->gridModel()->apply(before);
-    grid->showRow(before.row);
+void AcceptCommand::undo() {
+    list.swap(other);
+    // The table showed the rebuilt list, which `other` holds again, and the edits beyond it.
+    before.restore(other, 0);
 }

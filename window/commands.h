@@ -7,125 +7,136 @@
 #include "listtable.h"
 
 #include "list/spisok.h"
-#include "platform/stringgridmodel.h"
+#include "platform/gridedit.h"
+#include "platform/stringgrid.h"
 
 #include <QString>
 #include <QUndoCommand>
 
 #include <cstdint>
+#include <utility>
 
-namespace platform {
-class StringGrid;
-}
+// Each list step is handed the list and the table it changes when it is made. Its first redo()
+// carries the command out; every redo() ends with the table showing just the list (one row per
+// entry and the blank last row), every undo() with the table as it was before, edits not accepted
+// included. A step that would change neither the list nor the table marks itself obsolete: it is
+// no step.
 
-/// A command that changes a list shown in a table. Each step is handed the list and the table it
-/// changes when it is made. Its first redo() carries the command out; every redo() ends with the
-/// table showing just the list (one row per entry and the blank last row), every undo() with the
-/// table as it was before, edits not accepted included. The row that changed is scrolled into
-/// view. A command that would change neither the list nor the table marks itself obsolete: it is
-/// no step.
-class ListCommand : public QUndoCommand {
-public:
-    void redo() override;
-    void undo() override;
+/// The table as a list step found it, to put back on undo: the list it showed and the edits it
+/// held beyond that list. Both ends scroll the row of the entry at `index` into view (none for a
+/// negative index).
+struct TableBefore {
+    TableBefore(const ListTable& table, const spisok& shown)
+        : table(table), edits(table.editsOver(shown)) {}
 
-protected:
-    /// `shown` is the list that the table shows now, edits aside.
-    ListCommand(const QString& text, spisok& list, const ListTable& table, const spisok& shown);
-    virtual void changeList() = 0;
-    virtual void restoreList() = 0;
-    /// After restoreList(): the list that the table showed before the step, edits aside.
-    virtual const spisok& shownBefore() const { return list; }
-    /// The index of the entry to show after either.
-    virtual std::int32_t changedIndex() const = 0;
-    /// Whether the table showed just `shown` before the step, nothing typed beyond it.
-    bool tableShowedOnly(const spisok& shown) const { return table.showsOnly(shown, before); }
+    /// Shows just `list`.
+    void showOnly(const spisok& list, std::int32_t index) const;
+    /// Puts the table back over `shown`, the list it showed before the step.
+    void restore(const spisok& shown, std::int32_t index) const;
+    /// Whether the table showed just `shown`, nothing typed beyond it.
+    bool showedOnly(const spisok& shown) const { return table.showsOnly(shown, edits); }
 
-    spisok& list;
-
-private:
     ListTable table;
-    TableEdits before;
+    TableEdits edits;
 };
 
 /// Inserts an entry at a position; undo removes that very entry, even when an equal one stands
 /// before it. Keeps one record.
-class AddCommand : public ListCommand {
+class AddCommand : public QUndoCommand {
 public:
     AddCommand(spisok& list, const ListTable& table, const vint& entry, std::int32_t position);
+    void redo() override;
+    void undo() override;
 
 private:
-    void changeList() override;
-    void restoreList() override;
-    std::int32_t changedIndex() const override { return index; }
-
+    spisok& list;
+    TableBefore before;
     vint entry;
     std::int32_t position;
     std::int32_t index; ///< where the entry lands
 };
 
-/// Removes the first entry that matches a description, or only repaints when none does; undo puts
-/// the entry it removed back at its index. Keeps two records.
-class RemoveCommand : public ListCommand {
+/// Removes the first entry that matches a description, the one at `index`; undo puts it back
+/// there. Keeps two records.
+class RemoveCommand : public QUndoCommand {
 public:
-    /// `index` is that of the first match, or -1 for none.
     RemoveCommand(spisok& list, const ListTable& table, const vint& description,
                   std::int32_t index);
-
-private:
-    void changeList() override;
-    void restoreList() override;
-    std::int32_t changedIndex() const override { return index; }
-
-    vint description;
-    vint removed{};
-    std::int32_t index;
-};
-
-/// Puts another list's entries in the place of the list's; the nodes change hands, so the step
-/// costs no copy of them.
-class ExchangeCommand : public ListCommand {
-protected:
-    /// Takes `replacement`'s entries, leaving it empty; `shown` as for ListCommand.
-    ExchangeCommand(const QString& text, spisok& list, const ListTable& table, const spisok& shown,
-                    spisok&& replacement);
-    std::int32_t changedIndex() const override { return 0; }
-
-    /// The entries that the list does not hold now: the replacement's while the step is undone,
-    /// the replaced ones while it is done.
-    spisok other;
-
-private:
-    void changeList() override { list.swap(other); }
-    void restoreList() override { list.swap(other); }
-};
-
-/// Empties the list.
-class ClearCommand : public ExchangeCommand {
-public:
-    ClearCommand(spisok& list, const ListTable& table);
-};
-
-/// Makes a list read from the table the list. The table shows it already, so the step keeps only
-/// what the table shows beyond it.
-class AcceptCommand : public ExchangeCommand {
-public:
-    AcceptCommand(spisok& list, const ListTable& table, spisok&& rebuilt);
-
-private:
-    const spisok& shownBefore() const override { return other; }
-};
-
-/// Texts written into the table (typed, pasted, cut or deleted); undo writes back the texts they
-/// replaced and the row count before. Writing the texts already there is no step.
-class CellEditCommand : public QUndoCommand {
-public:
-    CellEditCommand(platform::StringGrid* grid, const platform::CellEdit& edit);
     void redo() override;
     void undo() override;
 
 private:
+    spisok& list;
+    TableBefore before;
+    vint description;
+    vint removed;
+    std::int32_t index;
+};
+
+/// A remove that matched nothing: the list stays, and the table shows just the list again. A step
+/// only when the table showed more.
+class RepaintCommand : public QUndoCommand {
+public:
+    RepaintCommand(const QString& text, const spisok& list, const ListTable& table);
+    void redo() override;
+    void undo() override;
+
+private:
+    const spisok& list;
+    TableBefore before;
+};
+
+/// Empties the list; the entries change hands, so the step costs no copy of them.
+class ClearCommand : public QUndoCommand {
+public:
+    ClearCommand(spisok& list, const ListTable& table);
+    void redo() override;
+    void undo() override;
+
+private:
+    spisok& list;
+    TableBefore before;
+    spisok cleared; ///< the entries, while the step is done
+};
+
+/// Makes a list read from the table the list. The table shows it already, so the step keeps only
+/// what the table shows beyond it; the entries change hands.
+class AcceptCommand : public QUndoCommand {
+public:
+    /// Takes `rebuilt`'s entries, leaving it empty.
+    AcceptCommand(spisok& list, const ListTable& table, spisok&& rebuilt);
+    void redo() override;
+    void undo() override;
+
+private:
+    spisok& list;
+    TableBefore before;
+    /// The entries the list does not hold now: the rebuilt ones while the step is undone, the
+    /// replaced ones while it is done.
+    spisok other;
+};
+
+/// An edit of the table's cells (platform::GridEdit): texts typed, pasted, cut or deleted, rows
+/// sorted, put in or taken out. Undo carries out its inverse, taken from the cells as the edit
+/// found them. An edit that changes nothing is no step.
+template <typename Edit> class GridEditCommand : public QUndoCommand {
+public:
+    GridEditCommand(platform::StringGrid* grid, Edit edit)
+        : QUndoCommand(edit.name), grid(grid), after(std::move(edit)),
+          before(grid->gridModel()->inverseOf(after)) {
+        setObsolete(platform::changesNothing(after, before));
+    }
+    void redo() override {
+        grid->gridModel()->apply(after);
+        grid->showRow(after.row);
+    }
+    void undo() override {
+        grid->gridModel()->apply(before);
+        grid->showRow(before.row);
+    }
+
+private:
     platform::StringGrid* grid;
-    platform::CellEdit after;
-    platform::CellEdit before;
+    Edit after;
+    decltype(std::declval<platform::StringGridModel>().inverseOf(std::declval<Edit>())) before;
 };

@@ -1,0 +1,129 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
+// editbuilders.cpp - the edits that a string grid's actions make.
+#include "editbuilders.h"
+
+#include "exception.h"
+#include "gridrows.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+GridRows rowsOf(const StringGridModel& cells) {
+    return GridRows{cells.fixedRows()};
+}
+
+/// The entry rows that the selection touches: top and bottom, bottom above top for none.
+std::pair<int, int> entryRowsIn(const StringGridModel& cells, const QRect& selection) {
+    if (selection.isNull())
+        return {0, -1};
+    const GridRows rows = rowsOf(cells);
+    return {std::max(selection.top(), rows.firstEntryRow()),
+            std::min(selection.bottom(), rows.lastEntryRow(cells.gridRowCount()))};
+}
+
+} // namespace
+
+QString columnName(const StringGridModel& cells, int col) {
+    return cells.fixedRows() > 0 && !cells.cells(col, 0).isEmpty() ? cells.cells(col, 0)
+                                                                   : QString::number(col);
+}
+
+std::optional<TextEdit> blankEdit(const StringGridModel& cells, const QRect& selection,
+                                  const QString& name) {
+    if (selection.isNull())
+        return std::nullopt;
+    const QStringList blankRow(selection.width(), QString());
+    return TextEdit{selection.left(), selection.top(),
+                    QList<QStringList>(selection.height(), blankRow), cells.gridRowCount(), name};
+}
+
+std::optional<TextEdit> pasteEdit(const StringGridModel& cells, const QRect& selection,
+                                  QList<QStringList> rows, int maxRows) {
+    if (rows.isEmpty())
+        return std::nullopt;
+    const QPoint topLeft =
+        selection.isNull() ? QPoint(cells.fixedCols(), cells.fixedRows()) : selection.topLeft();
+    const int lastCol = cells.gridColCount() - 1;
+    const int fit = lastCol + 1 - topLeft.x();
+    const auto widest =
+        std::max_element(rows.begin(), rows.end(), [](const QStringList& a, const QStringList& b) {
+            return a.size() < b.size();
+        });
+    const qsizetype width = widest->size();
+    if (width > fit)
+        throw Exception(QCoreApplication::translate(
+                            "platform", "Line %1 of the clipboard holds %2 cells, but only %3 fit "
+                                        "from column %4 to %5.")
+                            .arg(QString::number(widest - rows.begin() + 1), QString::number(width),
+                                 QString::number(fit), columnName(cells, topLeft.x()),
+                                 columnName(cells, lastCol)));
+    const GridRows gridRows = rowsOf(cells);
+    const qsizetype lastRow = topLeft.y() + rows.size() - 1;
+    const qsizetype rowCount = lastRow < gridRows.blankRow(cells.gridRowCount())
+                                   ? cells.gridRowCount()
+                                   : gridRows.rowCountEndingAt(lastRow);
+    if (rowCount > maxRows)
+        throw Exception(QCoreApplication::translate(
+                            "platform",
+                            "The clipboard holds %1 lines; pasted from row %2 they would make %3 "
+                            "rows, and the table holds at most %4.")
+                            .arg(QString::number(rows.size()), QString::number(topLeft.y()),
+                                 QString::number(rowCount), QString::number(maxRows)));
+    for (QStringList& row : rows)
+        while (row.size() < width)
+            row << QString();
+    return TextEdit{topLeft.x(), topLeft.y(), std::move(rows), int(rowCount),
+                    QCoreApplication::translate("platform", "Paste")};
+}
+
+std::optional<RowInsertion> insertRowsEdit(const StringGridModel& cells, const QRect& selection,
+                                           int maxRows) {
+    if (selection.isNull())
+        return std::nullopt;
+    const int count = selection.height();
+    const qsizetype rowCount = cells.gridRowCount() + qsizetype(count);
+    if (rowCount > maxRows)
+        throw Exception(
+            QCoreApplication::translate("platform",
+                                        "%1 rows more would make %2 rows, and the table holds at "
+                                        "most %3.")
+                .arg(QString::number(count), QString::number(rowCount), QString::number(maxRows)));
+    const int top = std::max(selection.top(), rowsOf(cells).firstEntryRow());
+    return RowInsertion{top, QList<QStringList>(count, QStringList(cells.gridColCount())),
+                        QCoreApplication::translate("platform", "Insert Rows")};
+}
+
+std::optional<RowRemoval> deleteRowsEdit(const StringGridModel& cells, const QRect& selection) {
+    const auto [top, bottom] = entryRowsIn(cells, selection);
+    if (bottom < top)
+        return std::nullopt;
+    return RowRemoval{top, bottom - top + 1,
+                      QCoreApplication::translate("platform", "Delete Rows")};
+}
+
+std::optional<RowOrder> sortEdit(const StringGridModel& cells, int col, SortKey key,
+                                 Qt::SortOrder order, const QLocale& locale) {
+    const GridRows rows = rowsOf(cells);
+    if (col < cells.fixedCols() || col >= cells.gridColCount() ||
+        !rows.hasEntryRows(cells.gridRowCount()))
+        return std::nullopt;
+    const int top = rows.firstEntryRow();
+    const int bottom = rows.lastEntryRow(cells.gridRowCount());
+    QStringList keys;
+    keys.reserve(bottom - top + 1);
+    for (int row = top; row <= bottom; ++row)
+        keys << cells.cells(col, row);
+    RowOrder edit{top, sortedOrder(keys, key, order, locale),
+                  QCoreApplication::translate("platform", "Sort by %1").arg(cells.cells(col, 0))};
+    if (std::is_sorted(edit.order.begin(), edit.order.end()))
+        return std::nullopt; // no row moves
+    return edit;
+}
+
+} // namespace platform
