@@ -15,19 +15,92 @@ constexpr QChar kFrameStart(0xFDD0);
 constexpr QChar kFrameEnd(0xFDD1);
 } // namespace
 
-QString toHtmlTable(const QList<QStringList>& rows) {
-    QString html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table>");
-    for (const QStringList& row : rows) {
-        html += QLatin1String("<tr>");
-        for (const QString& cell : row) {
-            // Spaces kept as typed; a line break is a line break inside the cell.
-            html += QLatin1String("<td style=\"white-space:pre-wrap\">");
-            html += cell.toHtmlEscaped().replace(u'\n', QLatin1String("<br>"));
-            html += QLatin1String("</td>");
-        }
-        html += QLatin1String("</tr>");
+namespace {
+
+/// Whether an HTML reader would fold the spaces of `text`: a run of them, one at either end, or a
+/// tab. Only such a cell needs to say that its spaces are kept.
+bool foldsSpaces(QStringView text) {
+    if (text.isEmpty())
+        return false;
+    if (text.front() == u' ' || text.back() == u' ')
+        return true;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == u'\t' || (text[i] == u' ' && i + 1 < text.size() && text[i + 1] == u' '))
+            return true;
+    return false;
+}
+
+/// What a character is written as: itself (empty), an entity, or <br> for a line break.
+QLatin1StringView escapeOf(QChar c) {
+    switch (c.unicode()) {
+    case u'<':
+        return QLatin1StringView("&lt;");
+    case u'>':
+        return QLatin1StringView("&gt;");
+    case u'&':
+        return QLatin1StringView("&amp;");
+    case u'"':
+        return QLatin1StringView("&quot;");
+    case u'\n':
+        return QLatin1StringView("<br>");
+    default:
+        return {};
     }
-    return html + QLatin1String("</table></body></html>");
+}
+
+/// Writes HTML into a buffer sized beforehand: a first pass with `out` null only counts.
+class HtmlWriter {
+public:
+    explicit HtmlWriter(char16_t* out) : out(out) {}
+    void put(QLatin1StringView markup) {
+        if (out)
+            for (qsizetype i = 0; i < markup.size(); ++i)
+                out[length + i] = char16_t(uchar(markup.data()[i]));
+        length += markup.size();
+    }
+    /// `text`, its markup characters escaped and its line breaks as <br>.
+    void putEscaped(QStringView text) {
+        for (const QChar c : text) {
+            if (const QLatin1StringView escape = escapeOf(c); !escape.isEmpty())
+                put(escape);
+            else if (out)
+                out[length++] = c.unicode();
+            else
+                ++length;
+        }
+    }
+    qsizetype size() const { return length; }
+
+private:
+    char16_t* out;
+    qsizetype length = 0;
+};
+
+void writeTable(HtmlWriter& html, const QList<QStringList>& rows) {
+    html.put(QLatin1StringView("<html><head><meta charset=\"utf-8\"></head><body><table>"));
+    for (const QStringList& row : rows) {
+        html.put(QLatin1StringView("<tr>"));
+        for (const QString& cell : row) {
+            // Spaces kept as typed where a reader would fold them.
+            html.put(foldsSpaces(cell) ? QLatin1StringView("<td style=\"white-space:pre-wrap\">")
+                                       : QLatin1StringView("<td>"));
+            html.putEscaped(cell);
+            html.put(QLatin1StringView("</td>"));
+        }
+        html.put(QLatin1StringView("</tr>"));
+    }
+    html.put(QLatin1StringView("</table></body></html>"));
+}
+
+} // namespace
+
+QString toHtmlTable(const QList<QStringList>& rows) {
+    HtmlWriter counter(nullptr);
+    writeTable(counter, rows);
+    QString html(counter.size(), Qt::Uninitialized);
+    HtmlWriter writer(reinterpret_cast<char16_t*>(html.data()));
+    writeTable(writer, rows);
+    return html;
 }
 
 std::optional<QList<QStringList>> fromHtmlTable(const QString& html) {

@@ -3,7 +3,6 @@
 
 // tst_stringgrid.cpp - the string grid and its model: cells, fixed headings, row and column counts,
 // editing.
-#include "platform/exception.h"
 #include "platform/rowsort.h"
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
@@ -13,7 +12,6 @@
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTest>
@@ -32,14 +30,7 @@ private slots:
     void gridFinishEditingCommitsTypedText();
     void shortenedCellShowsItsTextAsTooltip_data();
     void shortenedCellShowsItsTextAsTooltip();
-    void pasteReadsBackWhatCopyWrites_data();
-    void pasteReadsBackWhatCopyWrites();
-    void pasteReadsAnHtmlTable_data();
-    void pasteReadsAnHtmlTable();
-    void pasteGrowsTheTableUpToItsBound();
     void withoutACellTheClipboardAndRowActionsDoNothing();
-    void sortReordersTheEntryRowsStably_data();
-    void sortReordersTheEntryRowsStably();
 };
 
 void tst_stringgrid::gridModelRefusesWhatIsNotItsCell() {
@@ -208,85 +199,6 @@ void tst_stringgrid::shortenedCellShowsItsTextAsTooltip() {
     QToolTip::hideText();
 }
 
-void tst_stringgrid::pasteReadsBackWhatCopyWrites_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("copied");
-    QTest::newRow("CR LF") << QString("a\r\nb") << QString("\"a\r\nb\"\n");
-    QTest::newRow("a lone CR inside") << QString("a\rb") << QString("\"a\rb\"\n");
-    QTest::newRow("a lone CR at the end") << QString("ab\r") << QString("\"ab\r\"\n");
-}
-
-void tst_stringgrid::pasteReadsBackWhatCopyWrites() {
-    QFETCH(QString, text);
-    QFETCH(QString, copied);
-    platform::StringGrid grid;
-    grid.setCells(1, 1, text);
-    grid.setCurrentIndex(grid.cellIndex(1, 1));
-    grid.copy();
-    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
-    // As another program hands the text back: the plain text alone.
-    QGuiApplication::clipboard()->setText(copied);
-    grid.setCurrentIndex(grid.cellIndex(2, 1));
-    grid.paste();
-    QCOMPARE(grid.Cells(2, 1), text);
-}
-
-void tst_stringgrid::pasteReadsAnHtmlTable_data() {
-    QTest::addColumn<QString>("html");
-    QTest::addColumn<QList<QStringList>>("cells");
-    QTest::newRow("a line break kept in its cell, an empty cell")
-        << "<table><tr><td>P300<br>x</td><td></td><td>4,000</td></tr></table>"
-        << QList<QStringList>{{"P300\nx", "", "4,000"}};
-    QTest::newRow("entities and nested markup read as text")
-        << "<table><tr><td><b>a<span>&amp;</span></b>&lt;&#1046;</td></tr>"
-           "<tr><td>12&nbsp;500</td></tr></table>"
-        << QList<QStringList>{{"a&<Ж"}, {"12\u00A0500"}};
-    QTest::newRow("the first table; a spanning cell leaves the next empty")
-        << "<p>before</p><table><tr><td colspan=2>wide</td><td>c</td></tr></table>"
-           "<table><tr><td>second</td></tr></table>"
-        << QList<QStringList>{{"wide", "", "c"}};
-    QTest::newRow("without a table, the plain text")
-        << "<p>just text</p>" << QList<QStringList>{{"plain", "text"}};
-}
-
-void tst_stringgrid::pasteReadsAnHtmlTable() {
-    QFETCH(QString, html);
-    QFETCH(QList<QStringList>, cells);
-    platform::StringGrid grid;
-    auto* data = new QMimeData;
-    data->setHtml(html);
-    data->setText("plain\ttext\n");
-    QGuiApplication::clipboard()->setMimeData(data);
-    grid.setCurrentIndex(grid.cellIndex(1, 1));
-    grid.paste();
-    for (int r = 0; r < cells.size(); ++r)
-        for (int c = 0; c < cells[r].size(); ++c)
-            QCOMPARE(grid.Cells(1 + c, 1 + r), cells[r][c]);
-}
-
-void tst_stringgrid::pasteGrowsTheTableUpToItsBound() {
-    // Pasted into the blank last row, each line becomes an entry row above a new blank row: one
-    // line reaches the bound, two would pass it and change nothing.
-    for (const int lines : {1, 2}) {
-        platform::StringGrid grid;
-        grid.setRowCount(platform::StringGrid::kMaxRows - 1);
-        grid.setCurrentIndex(grid.cellIndex(1, grid.RowCount() - 1));
-        QGuiApplication::clipboard()->setText(QString("x\n").repeated(lines));
-        if (lines == 1)
-            grid.paste();
-        else
-            QVERIFY_THROWS_EXCEPTION(platform::Exception, grid.paste());
-        QCOMPARE(grid.RowCount(), platform::StringGrid::kMaxRows - (lines - 1));
-        QCOMPARE(grid.Cells(1, platform::StringGrid::kMaxRows - 2), lines == 1 ? "x" : "");
-    }
-    // At the bound, a row more is refused too.
-    platform::StringGrid grid;
-    grid.setRowCount(platform::StringGrid::kMaxRows);
-    grid.setCurrentIndex(grid.cellIndex(1, 1));
-    QVERIFY_THROWS_EXCEPTION(platform::Exception, grid.insertRowsAbove());
-    QCOMPARE(grid.RowCount(), platform::StringGrid::kMaxRows);
-}
-
 void tst_stringgrid::withoutACellTheClipboardAndRowActionsDoNothing() {
     platform::StringGrid grid;
     grid.setCells(1, 1, "kept");
@@ -315,42 +227,6 @@ void tst_stringgrid::withoutACellTheClipboardAndRowActionsDoNothing() {
     grid.selectEntries();
     grid.showRow(99, true);
     QVERIFY(!grid.selectionModel()->hasSelection());
-}
-
-void tst_stringgrid::sortReordersTheEntryRowsStably_data() {
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<bool>("integers");
-    QTest::addColumn<bool>("descending");
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<std::vector<int>>("order"); // the old rows, in their new order
-
-    const QStringList numbers = {"5", "x", "-2147483648", "", "5", "2147483648", "10", "+1", "-0"};
-    QTest::newRow("integers, the lowest first, the rest after in their order")
-        << numbers << true << false << "en" << std::vector<int>{2, 8, 0, 4, 6, 1, 3, 5, 7};
-    QTest::newRow("integers descending, equal ones in their order, the rest still after")
-        << numbers << true << true << "en" << std::vector<int>{6, 0, 4, 8, 2, 1, 3, 5, 7};
-    const QStringList texts = {"b", "A", "", "a", "B", "ab"};
-    QTest::newRow("texts ignore case, the empty first")
-        << texts << false << false << "en" << std::vector<int>{2, 1, 3, 5, 0, 4};
-    QTest::newRow("texts descending keep equal ones in their order")
-        << texts << false << true << "en" << std::vector<int>{0, 4, 5, 1, 3, 2};
-    QTest::newRow("texts ignore case in the C locale too")
-        << texts << false << false << "C" << std::vector<int>{2, 1, 3, 5, 0, 4};
-    QTest::newRow("Cyrillic in the Russian order")
-        << QStringList{"ж", "Е", "ё", "е", "я", "а"} << false << false << "ru"
-        << std::vector<int>{5, 1, 3, 2, 0, 4};
-}
-
-void tst_stringgrid::sortReordersTheEntryRowsStably() {
-    QFETCH(QStringList, keys);
-    QFETCH(bool, integers);
-    QFETCH(bool, descending);
-    QFETCH(QString, locale);
-    QFETCH(std::vector<int>, order);
-    QCOMPARE(platform::sortedOrder(
-                 keys, integers ? platform::SortKey::Integer : platform::SortKey::Text,
-                 descending ? Qt::DescendingOrder : Qt::AscendingOrder, QLocale(locale)),
-             order);
 }
 
 QTEST_MAIN(tst_stringgrid)

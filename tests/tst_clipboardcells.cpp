@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
+// tst_clipboardcells.cpp - cells through the clipboard's formats: tab-separated text, the HTML
+// table both ways and this program's own cells, without a view or the system clipboard.
+#include "platform/clipboardcells.h"
+#include "platform/htmltable.h"
+#include "platform/tabseparated.h"
+
+#include <QMimeData>
+#include <QTest>
+
+#include <memory>
+
+using Rows = QList<QStringList>;
+
+class tst_clipboardcells : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachFormatCarriesTheCells_data();
+    void eachFormatCarriesTheCells();
+    void tabSeparatedTextAsOtherProgramsWriteIt_data();
+    void tabSeparatedTextAsOtherProgramsWriteIt();
+    void htmlTableAsOtherProgramsWriteIt_data();
+    void htmlTableAsOtherProgramsWriteIt();
+    void pasteReadsTheBestFormatOffered_data();
+    void pasteReadsTheBestFormatOffered();
+};
+
+void tst_clipboardcells::eachFormatCarriesTheCells_data() {
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<bool>("html"); // whether an HTML table can carry them too
+    QTest::newRow("plain texts and an empty cell") << Rows{{"seagate", "", "80"}} << true;
+    QTest::newRow("markup stays text") << Rows{{"<b>x</b>", "&amp;", "a<br>b"}} << true;
+    QTest::newRow("spaces kept as typed") << Rows{{"  two  spaces ", "\u00A0"}} << true;
+    QTest::newRow("line breaks and tabs inside a cell") << Rows{{"a\nb", "c\td"}} << true;
+    QTest::newRow("quotes") << Rows{{"\"q\"", "a\"b"}} << true;
+    QTest::newRow("a lone CR, which only the text and own cells hold") << Rows{{"a\rb"}} << false;
+    QTest::newRow("CR LF") << Rows{{"a\r\nb", "ab\r"}} << false;
+    QTest::newRow("rows of equal width") << Rows{{"1", "2"}, {"", ""}, {"3", "4"}} << true;
+}
+
+void tst_clipboardcells::eachFormatCarriesTheCells() {
+    QFETCH(Rows, rows);
+    QFETCH(bool, html);
+    const std::unique_ptr<QMimeData> data(platform::mimeDataOf(rows));
+    QVERIFY(platform::offersCells(data.get()));
+    QCOMPARE(platform::rowsOf(data.get()), rows);
+    QCOMPARE(platform::fromTabSeparated(data->text()), rows);
+    if (html)
+        QCOMPARE(platform::fromHtmlTable(data->html()), rows);
+}
+
+void tst_clipboardcells::tabSeparatedTextAsOtherProgramsWriteIt_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Rows>("rows");
+    QTest::newRow("empty: no rows") << "" << Rows{};
+    QTest::newRow("one final line end adds no row") << "a\tb\n" << Rows{{"a", "b"}};
+    QTest::newRow("CRLF line ends, an empty line") << "a\r\n\r\nb" << Rows{{"a"}, {""}, {"b"}};
+    QTest::newRow("a quoted cell holds tabs, line ends and doubled quotes")
+        << "\"x\ty\r\nz\"\"q\"\tw\n"
+        << Rows{{"x\ty\r\nz\"q", "w"}};
+    QTest::newRow("a quote inside a cell is a quote") << "5\"\tb" << Rows{{"5\"", "b"}};
+    QTest::newRow("rows of their own widths") << "a\nb\tc\td\n" << Rows{{"a"}, {"b", "c", "d"}};
+}
+
+void tst_clipboardcells::tabSeparatedTextAsOtherProgramsWriteIt() {
+    QFETCH(QString, text);
+    QFETCH(Rows, rows);
+    QCOMPARE(platform::fromTabSeparated(text), rows);
+}
+
+void tst_clipboardcells::htmlTableAsOtherProgramsWriteIt_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<Rows>("rows");
+    QTest::newRow("a line break kept in its cell, an empty cell")
+        << "<table><tr><td>P300<br>x</td><td></td><td>4,000</td></tr></table>"
+        << Rows{{"P300\nx", "", "4,000"}};
+    QTest::newRow("entities and nested markup read as text")
+        << "<table><tr><td><b>a<span>&amp;</span></b>&lt;&#1046;</td></tr>"
+           "<tr><td>12&nbsp;500</td></tr></table>"
+        << Rows{{"a&<Ж"}, {"12\u00A0500"}};
+    QTest::newRow("the first table; a spanning cell leaves the next empty")
+        << "<p>before</p><table><tr><td colspan=2>wide</td><td>c</td></tr></table>"
+           "<table><tr><td>second</td></tr></table>"
+        << Rows{{"wide", "", "c"}};
+    QTest::newRow("a table inside a cell: its cells on lines of their own")
+        << "<table><tr><td><table><tr><td>in</td><td>b</td></tr></table></td><td>x</td></tr>"
+           "</table>"
+        << Rows{{"in\nb", "x"}};
+}
+
+void tst_clipboardcells::htmlTableAsOtherProgramsWriteIt() {
+    QFETCH(QString, html);
+    QFETCH(Rows, rows);
+    QCOMPARE(platform::fromHtmlTable(html), rows);
+}
+
+void tst_clipboardcells::pasteReadsTheBestFormatOffered_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QByteArray>("own");
+    QTest::addColumn<Rows>("rows");
+    QTest::newRow("own cells first")
+        << "t"
+        << "<table><tr><td>h</td></tr></table>" << QByteArray("o\r") << Rows{{"o\r"}};
+    QTest::newRow("then the HTML table")
+        << "t"
+        << "<table><tr><td>h</td></tr></table>" << QByteArray() << Rows{{"h"}};
+    QTest::newRow("HTML without a table: the text")
+        << "t\tu"
+        << "<p>h</p>" << QByteArray() << Rows{{"t", "u"}};
+    QTest::newRow("nothing at all") << ""
+                                    << "" << QByteArray() << Rows{};
+}
+
+void tst_clipboardcells::pasteReadsTheBestFormatOffered() {
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    QFETCH(QByteArray, own);
+    QFETCH(Rows, rows);
+    QMimeData data;
+    if (!text.isEmpty())
+        data.setText(text);
+    if (!html.isEmpty())
+        data.setHtml(html);
+    if (!own.isEmpty())
+        data.setData(platform::kOwnCellsFormat, own);
+    QCOMPARE(platform::rowsOf(&data), rows);
+    QCOMPARE(platform::offersCells(&data), !rows.isEmpty());
+    QVERIFY(platform::rowsOf(nullptr).isEmpty());
+}
+
+QTEST_MAIN(tst_clipboardcells)
+#include "tst_clipboardcells.moc"
