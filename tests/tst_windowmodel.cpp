@@ -21,6 +21,7 @@
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -305,12 +306,15 @@ public:
         form = std::make_unique<TForm1>();
         form->show();
         grid = control<platform::StringGrid>("StringGrid1");
+        // Every edit reaches the view as what it is, within Qt's contract for models.
+        tester.emplace(grid->gridModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         const auto children = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (QWidget* child : children)
             stored.emplace_back(child, child->geometry());
     }
     ~Replay() {
         platform::setErrorReporter({});
+        tester.reset();
         form.reset();
         drives.clear();
         // No event loop runs between the steps: what the window posted (closed editors to delete
@@ -755,6 +759,7 @@ private:
     WindowModel model;
     std::unique_ptr<TForm1> form;
     platform::StringGrid* grid = nullptr;
+    std::optional<QAbstractItemModelTester> tester;
     QStringList messages;
     std::vector<std::pair<QWidget*, QRect>> stored; ///< the controls as the window opened
     bool acted = false;                             ///< a command ran, and may have refused
