@@ -77,11 +77,12 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new Stri
     selectAllAction =
         makeAction("selectAll", QCoreApplication::translate("platform", "Select &All"),
                    {QKeySequence::SelectAll}, &StringGrid::selectEntries);
-    // Ctrl with + or -, as spreadsheets have them: + is Shift+= on most keyboards, or the keypad's.
+    // Ctrl with + or -, as spreadsheets have them. One sequence per key: X11 offers Ctrl+Shift+=
+    // both as Ctrl++ and as Ctrl+Shift++, and an action that holds both finds it ambiguous and
+    // does nothing. The keypad's keys are keys of their own.
     insertRowsAction =
         makeAction("insertRows", QCoreApplication::translate("platform", "&Insert Rows Above"),
-                   {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::SHIFT | Qt::Key_Plus,
-                    Qt::CTRL | Qt::SHIFT | Qt::Key_Equal,
+                   {Qt::CTRL | Qt::Key_Plus,
                     QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)},
                    &StringGrid::insertRowsAbove);
     deleteRowsAction =
