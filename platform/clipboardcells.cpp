@@ -22,15 +22,34 @@ QMimeData* mimeDataOf(const QList<QStringList>& rows) {
     return data;
 }
 
-QList<QStringList> rowsOf(const QMimeData* data) {
+ClipboardTable::ClipboardTable(const QMimeData* data) {
     if (!data)
-        return {};
-    if (data->hasFormat(kOwnCellsFormat))
-        return fromTabSeparated(QString::fromUtf8(data->data(kOwnCellsFormat)));
-    if (data->hasHtml())
-        if (std::optional<QList<QStringList>> table = fromHtmlTable(data->html()))
+        return;
+    if (data->hasFormat(kOwnCellsFormat)) {
+        format = Format::OwnCells;
+        text = QString::fromUtf8(data->data(kOwnCellsFormat));
+        count = tabSeparatedRowCount(text);
+        return;
+    }
+    if (data->hasText())
+        text = data->text();
+    if (data->hasHtml()) {
+        html = data->html();
+        if (const std::optional<std::vector<int>> widths = htmlTableRowWidths(html)) {
+            format = Format::Html;
+            count = qsizetype(widths->size());
+            return;
+        }
+    }
+    format = Format::Text;
+    count = tabSeparatedRowCount(text);
+}
+
+QList<QStringList> ClipboardTable::rows() const {
+    if (format == Format::Html)
+        if (std::optional<QList<QStringList>> table = fromHtmlTable(html))
             return *std::move(table);
-    return data->hasText() ? fromTabSeparated(data->text()) : QList<QStringList>();
+    return fromTabSeparated(text);
 }
 
 bool offersCells(const QMimeData* data) {

@@ -31,14 +31,15 @@ bool isGroupSeparator(QChar c) {
     return own.size() == 1 && own[0] == c;
 }
 
-/// Reads an optional minus sign and decimal digits into `value`, the digits written whole or
+/// Reads an optional minus sign (the hyphen-minus, or the minus sign U+2212 that spreadsheets
+/// write in HTML) and decimal digits into `value`, the digits written whole or
 /// grouped in threes by one separator throughout ("4000", "4,000", "-1 000 000"). Digits are read
 /// on past the 32-bit range, saturating, so that a well-formed number that is too large is told
 /// apart from a malformed one.
 Reading readInt(QStringView text, std::int32_t& value) {
     if (text.isEmpty())
         return Reading::Empty;
-    const bool negative = text.startsWith(u'-');
+    const bool negative = text.startsWith(u'-') || text.startsWith(u'\u2212');
     qsizetype i = negative ? 1 : 0;
     if (i == text.size())
         return Reading::Malformed;

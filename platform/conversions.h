@@ -11,14 +11,14 @@
 
 namespace platform {
 
-/// Converts an optional minus sign followed by decimal digits whose value fits a 32-bit signed
-/// integer. The digits may be grouped in threes, as spreadsheets write numbers, by one separator
-/// throughout: the locale's group separator, or in any locale a space, a no-break space (U+00A0)
-/// or a narrow no-break space (U+202F) ("4,000" in English, "-1 000 000"). Anything else (blanks
-/// around, a separator elsewhere, a plus sign, letters, decimals, an out-of-range value) throws
-/// Exception: "the number is empty", "'<text>' is not a valid integer value", or, for a
-/// well-formed number outside the 32-bit range, a message that gives the range. The text is
-/// quoted as platform::quoted() does.
+/// Converts an optional minus sign (- or U+2212 MINUS SIGN) followed by decimal digits whose value
+/// fits a 32-bit signed integer. The digits may be grouped in threes, as spreadsheets write
+/// numbers, by one separator throughout: the locale's group separator, or in any locale a space, a
+/// no-break space (U+00A0) or a narrow no-break space (U+202F) ("4,000" in English, "-1 000 000").
+/// Anything else (blanks around, a separator elsewhere, a plus sign, letters, decimals, an
+/// out-of-range value) throws Exception: "the number is empty", "'<text>' is not a valid integer
+/// value", or, for a well-formed number outside the 32-bit range, a message that gives the range.
+/// The text is quoted as platform::quoted() does.
 std::int32_t StrToInt(const QString& text);
 
 /// The integer that StrToInt reads from `text`, or none where it would throw.

@@ -43,12 +43,42 @@ std::optional<TextEdit> blankEdit(const StringGridModel& cells, const QRect& sel
                     QList<QStringList>(selection.height(), blankRow), cells.gridRowCount(), name};
 }
 
+namespace {
+
+QPoint pasteCorner(const StringGridModel& cells, const QRect& selection) {
+    return selection.isNull() ? QPoint(cells.fixedCols(), cells.fixedRows()) : selection.topLeft();
+}
+
+/// The row count after `lines` rows are pasted from row `top`: rows that reach the blank last row
+/// become entry rows above a new one.
+qsizetype rowCountAfterPaste(const StringGridModel& cells, int top, qsizetype lines) {
+    const GridRows gridRows = rowsOf(cells);
+    const qsizetype lastRow = top + lines - 1;
+    return lastRow < gridRows.blankRow(cells.gridRowCount()) ? cells.gridRowCount()
+                                                             : gridRows.rowCountEndingAt(lastRow);
+}
+
+} // namespace
+
+void refuseTallPaste(const StringGridModel& cells, const QRect& selection, qsizetype lines,
+                     int maxRows) {
+    const int top = pasteCorner(cells, selection).y();
+    const qsizetype rowCount = rowCountAfterPaste(cells, top, lines);
+    if (rowCount > maxRows)
+        throw Exception(QCoreApplication::translate(
+                            "platform",
+                            "The clipboard holds %1 lines; pasted from row %2 they would make %3 "
+                            "rows, and the table holds at most %4.")
+                            .arg(QString::number(lines), QString::number(top),
+                                 QString::number(rowCount), QString::number(maxRows)));
+}
+
 std::optional<TextEdit> pasteEdit(const StringGridModel& cells, const QRect& selection,
                                   QList<QStringList> rows, int maxRows) {
     if (rows.isEmpty())
         return std::nullopt;
-    const QPoint topLeft =
-        selection.isNull() ? QPoint(cells.fixedCols(), cells.fixedRows()) : selection.topLeft();
+    refuseTallPaste(cells, selection, rows.size(), maxRows);
+    const QPoint topLeft = pasteCorner(cells, selection);
     const int lastCol = cells.gridColCount() - 1;
     const int fit = lastCol + 1 - topLeft.x();
     const auto widest =
@@ -63,22 +93,11 @@ std::optional<TextEdit> pasteEdit(const StringGridModel& cells, const QRect& sel
                             .arg(QString::number(widest - rows.begin() + 1), QString::number(width),
                                  QString::number(fit), columnName(cells, topLeft.x()),
                                  columnName(cells, lastCol)));
-    const GridRows gridRows = rowsOf(cells);
-    const qsizetype lastRow = topLeft.y() + rows.size() - 1;
-    const qsizetype rowCount = lastRow < gridRows.blankRow(cells.gridRowCount())
-                                   ? cells.gridRowCount()
-                                   : gridRows.rowCountEndingAt(lastRow);
-    if (rowCount > maxRows)
-        throw Exception(QCoreApplication::translate(
-                            "platform",
-                            "The clipboard holds %1 lines; pasted from row %2 they would make %3 "
-                            "rows, and the table holds at most %4.")
-                            .arg(QString::number(rows.size()), QString::number(topLeft.y()),
-                                 QString::number(rowCount), QString::number(maxRows)));
     for (QStringList& row : rows)
         while (row.size() < width)
             row << QString();
-    return TextEdit{topLeft.x(), topLeft.y(), std::move(rows), int(rowCount),
+    const int rowCount = int(rowCountAfterPaste(cells, topLeft.y(), rows.size()));
+    return TextEdit{topLeft.x(), topLeft.y(), std::move(rows), rowCount,
                     QCoreApplication::translate("platform", "Paste")};
 }
 

@@ -27,10 +27,15 @@ QString columnName(const StringGridModel& cells, int col);
 std::optional<TextEdit> blankEdit(const StringGridModel& cells, const QRect& selection,
                                   const QString& name);
 
+/// Refuses a paste of `lines` rows from the selection's top-left cell (the first cell without one)
+/// that would grow the grid past `maxRows`; for refusing before the rows are built.
+void refuseTallPaste(const StringGridModel& cells, const QRect& selection, qsizetype lines,
+                     int maxRows);
+
 /// Writes `rows` from the selection's top-left cell (the first cell without one) rightwards and
 /// downwards, short rows padded with empty cells; rows that reach the blank last row become entry
-/// rows above a new one. Refuses rows wider than the columns left, naming the widest, and a grid
-/// grown past `maxRows`.
+/// rows above a new one. Refuses rows wider than the columns left, naming the first widest by the
+/// cells it holds, and a grid grown past `maxRows` (refuseTallPaste()).
 std::optional<TextEdit> pasteEdit(const StringGridModel& cells, const QRect& selection,
                                   QList<QStringList> rows, int maxRows);
 

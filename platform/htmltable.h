@@ -9,17 +9,24 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace platform {
 
 /// An HTML document holding one table: a <tr> per row, a <td> per cell, the texts escaped, their
-/// spaces kept and their line breaks written as <br>.
+/// spaces kept and their line breaks written as <br> (one more where a text ends with one, which a
+/// browser would not show). Linear in the texts.
 QString toHtmlTable(const QList<QStringList>& rows);
 
 /// The cells of the first table of an HTML document, read by Qt's own HTML reader
-/// (QTextDocument): each table cell is one cell, its text without markup, entities read, its line
-/// breaks and paragraphs as line breaks; a cell that spans others leaves them empty. None when the
-/// document holds no table.
+/// (QTextDocument) as a browser shows them: each table cell is one cell, its text without markup,
+/// entities read, runs of plain spaces folded, other spaces kept, its line breaks and paragraphs as
+/// line breaks but for one at its end; a cell that spans others leaves them empty. Each row holds
+/// its own cells, not the padding of the widest. None when the document holds no table.
 std::optional<QList<QStringList>> fromHtmlTable(const QString& html);
+
+/// How many cells each row of the document's first table holds (a cell spanning n columns counts
+/// n), read from its tags alone, without building any text; none without a table. Linear.
+std::optional<std::vector<int>> htmlTableRowWidths(QStringView html);
 
 } // namespace platform

@@ -9,7 +9,8 @@ namespace {
 
 /// Whether a message shows `c` by its code: a character one cannot see, or that turns the text
 /// around it: controls, format characters (bidirectional overrides and isolates among them), line
-/// and paragraph separators, every space but the plain one, and a lone half of a surrogate pair.
+/// and paragraph separators, every space but the plain one, a lone half of a surrogate pair, and
+/// every dash but the hyphen-minus, which look like a minus sign and are not one.
 bool isShownByCode(char32_t c) {
     switch (QChar::category(c)) {
     case QChar::Other_Control:
@@ -20,6 +21,8 @@ bool isShownByCode(char32_t c) {
         return true;
     case QChar::Separator_Space:
         return c != U' ';
+    case QChar::Punctuation_Dash:
+        return c != U'-';
     default:
         return false;
     }

@@ -17,8 +17,8 @@ QString characterCode(char32_t c);
 
 /// `text` with every character that one cannot see, or that turns the text around it, written
 /// as its code in angle brackets: "ab<U+0009>cd". Controls, format characters (bidirectional
-/// overrides and isolates among them), line and paragraph separators and every space but the
-/// plain one are.
+/// overrides and isolates among them), line and paragraph separators, every space but the plain
+/// one, and every dash but the hyphen-minus (they pass for a minus sign) are.
 QString visible(const QString& text);
 
 /// `text` between single quotes, as visible() writes it and inside Unicode isolates (U+2068 and

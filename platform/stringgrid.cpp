@@ -297,8 +297,11 @@ void StringGrid::blankSelection(const QString& name) {
 }
 
 void StringGrid::paste() {
-    std::optional<TextEdit> edit = pasteEdit(
-        *cellModel, selectedRect(), rowsOf(QGuiApplication::clipboard()->mimeData()), kMaxRows);
+    const ClipboardTable clipboard(QGuiApplication::clipboard()->mimeData());
+    const QRect selection = selectedRect();
+    // Too large is refused before a cell is built.
+    refuseTallPaste(*cellModel, selection, clipboard.rowCount(), kMaxRows);
+    std::optional<TextEdit> edit = pasteEdit(*cellModel, selection, clipboard.rows(), kMaxRows);
     if (!edit)
         return;
     const QRect pasted(edit->col, edit->row, int(edit->texts.first().size()),

@@ -35,32 +35,33 @@ QString toTabSeparated(const QList<QStringList>& rows) {
     return text;
 }
 
-QList<QStringList> fromTabSeparated(const QString& text) {
-    QList<QStringList> rows;
+namespace {
+
+/// Walks tab-separated text as fromTabSeparated() reads it, telling `sink` each piece of a cell's
+/// text (`text(view)`), each cell's end (`endCell()`) and each row's end (`endRow()`); a sink that
+/// ignores the pieces builds nothing.
+template <typename Sink> void walkTabSeparated(QStringView text, Sink& sink) {
     if (text.isEmpty())
-        return rows;
-    QStringList row;
-    QString cell;
+        return;
     const qsizetype end = text.size();
     qsizetype i = 0;
-    const auto endRow = [&] {
-        row << std::exchange(cell, QString());
-        rows << std::exchange(row, QStringList());
-    };
     while (true) {
         // At the start of a cell.
         if (i < end && text[i] == u'"') {
-            for (++i; i < end; ++i) {
-                if (text[i] != u'"') {
-                    cell += text[i];
-                } else if (i + 1 < end && text[i + 1] == u'"') {
-                    cell += u'"';
-                    ++i;
+            qsizetype start = ++i;
+            for (; i < end; ++i) {
+                if (text[i] != u'"')
+                    continue;
+                sink.text(text.sliced(start, i - start));
+                if (i + 1 < end && text[i + 1] == u'"') {
+                    start = ++i; // a doubled quote is one, read with what follows
                 } else {
-                    ++i;
+                    start = ++i;
                     break;
                 }
             }
+            if (start < i) // no closing quote: the cell runs to the end
+                sink.text(text.sliced(start, i - start));
         }
         // The rest of the cell, read as it stands.
         const qsizetype start = i;
@@ -68,22 +69,47 @@ QList<QStringList> fromTabSeparated(const QString& text) {
                !(text[i] == u'\r' && i + 1 < end && text[i + 1] == u'\n'))
             ++i;
         if (i > start)
-            cell += QStringView(text).sliced(start, i - start);
+            sink.text(text.sliced(start, i - start));
+        sink.endCell();
         if (i == end) {
-            endRow();
-            break;
+            sink.endRow();
+            return;
         }
         if (text[i] == u'\t') {
-            row << std::exchange(cell, QString());
             ++i;
             continue;
         }
         i += text[i] == u'\r' ? 2 : 1;
-        endRow();
+        sink.endRow();
         if (i == end)
-            break; // one final line end adds no row
+            return; // one final line end adds no row
     }
-    return rows;
+}
+
+} // namespace
+
+QList<QStringList> fromTabSeparated(const QString& text) {
+    struct Builder {
+        QList<QStringList> rows;
+        QStringList row;
+        QString cell;
+        void text(QStringView piece) { cell += piece; }
+        void endCell() { row << std::exchange(cell, QString()); }
+        void endRow() { rows << std::exchange(row, QStringList()); }
+    } builder;
+    walkTabSeparated(text, builder);
+    return std::move(builder.rows);
+}
+
+qsizetype tabSeparatedRowCount(QStringView text) {
+    struct Counter {
+        qsizetype rows = 0;
+        void text(QStringView) {}
+        void endCell() {}
+        void endRow() { ++rows; }
+    } counter;
+    walkTabSeparated(text, counter);
+    return counter.rows;
 }
 
 } // namespace platform

@@ -19,4 +19,7 @@ QString toTabSeparated(const QList<QStringList>& rows);
 /// included, with doubled quotes read as one. The empty text has no rows. Linear.
 QList<QStringList> fromTabSeparated(const QString& text);
 
+/// How many rows fromTabSeparated() reads from `text`, found without building a cell. Linear.
+qsizetype tabSeparatedRowCount(QStringView text);
+
 } // namespace platform

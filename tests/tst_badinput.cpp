@@ -20,7 +20,7 @@ const QStringList kThree = {"sx|bq|10|700", "seagate|barracuda|2147483647|-21474
 
 /// A number as the list stores it: its digits, without the separators of their groups.
 QString digits(const QString& number) {
-    return QString(number).remove(QRegularExpression("[^-0-9]"));
+    return QString(number).replace(u'\u2212', u'-').remove(QRegularExpression("[^-0-9]"));
 }
 
 /// Every row of the grid below the heading matches the list, and one blank row ends it.
@@ -215,6 +215,8 @@ void tst_badinput::messageNamesTheFaultAndLeadsBack_data() {
         tooLong.arg("Row 2, column 1 (firma)", "0123456789", "10"));
     add("accept: model outside the code page", "Button6", "2", "\u00C5ngstr",
         notStored.arg("Row 2, column 2 (marka)", "\u00C5ngstr", "\u00C5", "U+00C5"));
+    add("accept: a wholly blank row, once", "Button6", "1-4", "",
+        "Row 2 is blank: fill it in, or take it out with Delete Rows.");
 }
 
 void tst_badinput::messageNamesTheFaultAndLeadsBack() {
@@ -235,9 +237,12 @@ void tst_badinput::messageNamesTheFaultAndLeadsBack() {
         w->type("Edit5", "4000"); // the result that a refused search must keep
         w->click("Button3");
     }
+    // "1-4": every cell of the row.
+    const QList<int> cols = field == "1-4" ? QList<int>{1, 2, 3, 4} : QList<int>{field.toInt()};
     if (cell) {
         w->typeIntoCell(4, 1, "1"); // an edit above the bad row is not taken either
-        w->typeIntoCell(field.toInt(), 2, text);
+        for (const int col : cols)
+            w->typeIntoCell(col, 2, text);
     } else {
         w->type(field.toLatin1(), text);
     }
@@ -248,7 +253,7 @@ void tst_badinput::messageNamesTheFaultAndLeadsBack() {
     // Once the message is read, the refused field has the focus with its text selected, or the
     // refused cell is current.
     if (cell) {
-        QCOMPARE(w->grid()->currentIndex(), w->grid()->cellIndex(field.toInt(), 2));
+        QCOMPARE(w->grid()->currentIndex(), w->grid()->cellIndex(cols.first(), 2));
         QCOMPARE(QApplication::focusWidget(), w->grid());
     } else {
         QCOMPARE(QApplication::focusWidget(), w->edit(field.toLatin1()));
@@ -260,7 +265,8 @@ void tst_badinput::messageNamesTheFaultAndLeadsBack() {
                                 {"Edit10", "700"}, {"1", "ok"},     {"2", "ok"}}
             .value(field, "25");
     if (cell)
-        w->typeIntoCell(field.toInt(), 2, mended);
+        for (const int col : cols)
+            w->typeIntoCell(col, 2, col <= 2 ? "ok" : mended);
     else
         w->type(field.toLatin1(), mended);
     w->click(button.toLatin1());

@@ -39,6 +39,7 @@ void tst_clipboardcells::eachFormatCarriesTheCells_data() {
     QTest::newRow("a lone CR, which only the text and own cells hold") << Rows{{"a\rb"}} << false;
     QTest::newRow("CR LF") << Rows{{"a\r\nb", "ab\r"}} << false;
     QTest::newRow("rows of equal width") << Rows{{"1", "2"}, {"", ""}, {"3", "4"}} << true;
+    QTest::newRow("texts that end with line breaks") << Rows{{"a\n", "\n", "b\n\n"}} << true;
 }
 
 void tst_clipboardcells::eachFormatCarriesTheCells() {
@@ -46,7 +47,9 @@ void tst_clipboardcells::eachFormatCarriesTheCells() {
     QFETCH(bool, html);
     const std::unique_ptr<QMimeData> data(platform::mimeDataOf(rows));
     QVERIFY(platform::offersCells(data.get()));
-    QCOMPARE(platform::rowsOf(data.get()), rows);
+    const platform::ClipboardTable table(data.get());
+    QCOMPARE(table.rows(), rows);
+    QCOMPARE(table.rowCount(), rows.size());
     QCOMPARE(platform::fromTabSeparated(data->text()), rows);
     if (html)
         QCOMPARE(platform::fromHtmlTable(data->html()), rows);
@@ -69,6 +72,7 @@ void tst_clipboardcells::tabSeparatedTextAsOtherProgramsWriteIt() {
     QFETCH(QString, text);
     QFETCH(Rows, rows);
     QCOMPARE(platform::fromTabSeparated(text), rows);
+    QCOMPARE(platform::tabSeparatedRowCount(text), rows.size());
 }
 
 void tst_clipboardcells::htmlTableAsOtherProgramsWriteIt_data() {
@@ -89,12 +93,27 @@ void tst_clipboardcells::htmlTableAsOtherProgramsWriteIt_data() {
         << "<table><tr><td><table><tr><td>in</td><td>b</td></tr></table></td><td>x</td></tr>"
            "</table>"
         << Rows{{"in\nb", "x"}};
+    QTest::newRow("a line break that ends a cell is none, as Calc writes an empty cell")
+        << "<table><tr><td><br></td><td>a<br></td><td>a<br><br></td></tr></table>"
+        << Rows{{"", "a", "a\n"}};
+    QTest::newRow("U+2212 as Gnumeric writes a negative number")
+        << "<table><tr><td>&#8722;1</td><td>\u22122,500</td></tr></table>"
+        << Rows{{"\u22121", "\u22122,500"}};
+    QTest::newRow("spaces a browser keeps are kept, written or as entities")
+        << "<table><tr><td>4\u2009000</td><td>4&thinsp;000</td><td>4&#x202F;000</td>"
+           "<td>4 \t 000</td></tr></table>"
+        << Rows{{"4\u2009000", "4\u2009000", "4\u202F000", "4 000"}};
+    QTest::newRow("each row holds its own cells, not the widest's")
+        << "<table><tr><td>a</td></tr><tr><td>b</td><td></td><td>c</td></tr>"
+           "<tr><td colspan=2>d</td></tr></table>"
+        << Rows{{"a"}, {"b", "", "c"}, {"d", ""}};
 }
 
 void tst_clipboardcells::htmlTableAsOtherProgramsWriteIt() {
     QFETCH(QString, html);
     QFETCH(Rows, rows);
     QCOMPARE(platform::fromHtmlTable(html), rows);
+    QCOMPARE(platform::htmlTableRowWidths(html)->size(), std::size_t(rows.size()));
 }
 
 void tst_clipboardcells::pasteReadsTheBestFormatOffered_data() {
@@ -127,9 +146,11 @@ void tst_clipboardcells::pasteReadsTheBestFormatOffered() {
         data.setHtml(html);
     if (!own.isEmpty())
         data.setData(platform::kOwnCellsFormat, own);
-    QCOMPARE(platform::rowsOf(&data), rows);
+    const platform::ClipboardTable table(&data);
+    QCOMPARE(table.rows(), rows);
+    QCOMPARE(table.rowCount(), rows.size());
     QCOMPARE(platform::offersCells(&data), !rows.isEmpty());
-    QVERIFY(platform::rowsOf(nullptr).isEmpty());
+    QVERIFY(platform::ClipboardTable(nullptr).rows().isEmpty());
 }
 
 QTEST_MAIN(tst_clipboardcells)

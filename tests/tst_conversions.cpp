@@ -40,6 +40,9 @@ void tst_conversions::strToIntAccepts_data() {
     QTest::newRow("largest behind many zeros") << "0000000000002147483647" << 2147483647;
     QTest::newRow("grouped by the locale's separator") << "-4,000" << -4000;
     QTest::newRow("grouped in three groups") << "1,234,567" << 1234567;
+    QTest::newRow("the minus sign U+2212, as spreadsheets write HTML") << "\u2212250" << -250;
+    QTest::newRow("the smallest after U+2212, grouped") << "\u22122,147,483,648"
+                                                        << int(-2147483648LL);
 }
 
 void tst_conversions::strToIntAccepts() {
@@ -62,7 +65,7 @@ void tst_conversions::strToIntRefuses() {
     // Quoted literally, and briefly: a pasted page shows its first 30 characters.
     // Isolated, and the spaces one cannot tell from a plain one, and controls, by their codes.
     QString shown = text.size() > 30 ? text.left(30) + "…" : text;
-    for (const char16_t c : {u'\t', u'\u00A0', u'\u2009', u'\u202F'})
+    for (const char16_t c : {u'\t', u'\u00A0', u'\u2009', u'\u202F', u'\u2010', u'\u2013'})
         shown.replace(QChar(c),
                       QStringLiteral("<U+%1>").arg(uint(c), 4, 16, QChar(u'0')).toUpper());
     const QString quoted = "'\u2068" + shown + "\u2069'";

@@ -17,25 +17,33 @@ private slots:
 
 void tst_refusedcells::theFirstTwentyAreNamed_data() {
     QTest::addColumn<int>("refusals");
+    QTest::addColumn<int>("blankRows");     // how many of them are blank rows, the first ones
     QTest::addColumn<QStringList>("lines"); // the first and the last line of the message
-    QTest::newRow("none: nothing thrown") << 0 << QStringList{};
-    QTest::newRow("one: as it is") << 1 << QStringList{"cell 1", "cell 1"};
+    QTest::newRow("none: nothing thrown") << 0 << 0 << QStringList{};
+    QTest::newRow("one: as it is") << 1 << 0 << QStringList{"cell 1", "cell 1"};
     QTest::newRow("two: counted above")
-        << 2 << QStringList{"2 cells cannot be accepted:", "cell 2"};
+        << 2 << 0 << QStringList{"2 cells cannot be accepted:", "cell 2"};
     QTest::newRow("exactly twenty: all named, none counted")
-        << 20 << QStringList{"20 cells cannot be accepted:", "cell 20"};
+        << 20 << 0 << QStringList{"20 cells cannot be accepted:", "cell 20"};
     QTest::newRow("twenty-one: one counted")
-        << 21 << QStringList{"21 cells cannot be accepted:", "and 1 more."};
+        << 21 << 0 << QStringList{"21 cells cannot be accepted:", "and 1 more."};
+    QTest::newRow("blank rows counted as rows")
+        << 2 << 2 << QStringList{"2 blank rows cannot be accepted:", "cell 2"};
+    QTest::newRow("cells and blank rows counted together")
+        << 3 << 1 << QStringList{"3 cells and blank rows cannot be accepted:", "cell 3"};
 }
 
 void tst_refusedcells::theFirstTwentyAreNamed() {
     QFETCH(int, refusals);
+    QFETCH(int, blankRows);
     QFETCH(QStringList, lines);
     RefusedCells refused;
     int ledBackTo = 0;
-    for (int i = 1; i <= refusals; ++i)
-        refused.add(
-            platform::Exception(QString("cell %1").arg(i), [&ledBackTo, i] { ledBackTo = i; }));
+    for (int i = 1; i <= refusals; ++i) {
+        const platform::Exception refusal(QString("cell %1").arg(i),
+                                          [&ledBackTo, i] { ledBackTo = i; });
+        i <= blankRows ? refused.addBlankRow(refusal) : refused.add(refusal);
+    }
     QCOMPARE(refused.empty(), refusals == 0);
     try {
         refused.throwIfAny();

@@ -78,8 +78,10 @@ public:
     /// Small numbers, so that prices and capacities meet, the 32-bit boundaries, and grouped ones.
     QString number() {
         // Grouped as spreadsheets write them, and once with a separator out of place.
+        // The minus sign as HTML writes it, and a dash that only looks like one.
         static const QStringList boundaries = {"2147483647", "-2147483648", "007",        "-0",
-                                               "1 000",      "-2,000",      "3\u00A0000", "40,00"};
+                                               "1 000",      "-2,000",      "3\u00A0000", "40,00",
+                                               "\u22125",    "\u22122 500", "\u20131"};
         return pick(5) ? QString::number(int(pick(6)) - 1)
                        : boundaries[qsizetype(pick(std::size_t(boundaries.size())))];
     }
@@ -125,6 +127,9 @@ public:
                     text = QStringLiteral("&#%1;").arg(cell[0].unicode()) +
                            cell.mid(1).toHtmlEscaped();
                 text.replace(u'\n', QStringLiteral("<br>"));
+                // A line break that ends a cell, as Calc writes an empty one: no part of it.
+                if (pick(6) == 0)
+                    text += QStringLiteral("<br>");
                 static const char* const wrappers[] = {"%1", "<b>%1</b>",
                                                        "<span style=\"color:red\">%1</span>",
                                                        "<font face=\"Arial\"><i>%1</i></font>"};
@@ -266,9 +271,13 @@ std::vector<Step> generate(std::uint64_t seed, int count) {
                     const int width = inputs.pick(10) == 0 ? int(inputs.pick(6)) + 1
                                       : inputs.pick(5)     ? fit
                                                            : int(inputs.pick(std::size_t(fit))) + 1;
+                    // Now and then a row left blank, as a spreadsheet copies an empty row.
+                    const bool blank = html && inputs.pick(8) == 0;
                     step.block << QStringList();
                     while (step.block.last().size() < width)
-                        step.block.last() << (html ? inputs.htmlCell() : inputs.cell());
+                        step.block.last() << (blank  ? QString()
+                                              : html ? inputs.htmlCell()
+                                                     : inputs.cell());
                 }
                 if (html)
                     step.html = inputs.pick(8) ? inputs.htmlTable(step.block)
@@ -741,9 +750,11 @@ private:
                 .arg(cells.size());
         for (qsizetype i = 0; i < named; ++i) {
             const QString& line = lines[cells.size() == 1 ? 0 : i + 1];
-            const QString heading = QString::fromLatin1(kHeadings[cells[std::size_t(i)].col]);
-            if (!line.contains(QString::number(cells[std::size_t(i)].row)) ||
-                !line.contains(heading))
+            const WindowModel::Refusal& cell = cells[std::size_t(i)];
+            // A blank row is named by its row alone, and named blank.
+            const QString heading =
+                cell.blankRow ? QStringLiteral("blank") : QString::fromLatin1(kHeadings[cell.col]);
+            if (!line.contains(QString::number(cell.row)) || !line.contains(heading))
                 return QStringLiteral("the message %1 should name row %2 of %3")
                     .arg(shown(line))
                     .arg(cells[std::size_t(i)].row)
@@ -856,7 +867,7 @@ int main(int argc, char** argv) {
         "accepted\n",
         met.sorts, met.longSorts, met.sortsWithTies, met.sortsWithNonNumbers, met.sortsOverEdits);
     std::printf("met: %ld pastes of an HTML table, %ld numbers read from digits in groups, %ld "
-                "accepts that refused several cells at once\n",
-                met.htmlPastes, met.groupedNumbers, met.acceptsRefusingMany);
+                "accepts that refused several cells at once, %ld blank rows refused\n",
+                met.htmlPastes, met.groupedNumbers, met.acceptsRefusingMany, met.blankRowsRefused);
     return failed == 0 ? 0 : 1;
 }

@@ -91,6 +91,7 @@ WindowModel::Tally& WindowModel::Tally::operator+=(const Tally& other) {
     htmlPastes += other.htmlPastes;
     groupedNumbers += other.groupedNumbers;
     acceptsRefusingMany += other.acceptsRefusingMany;
+    blankRowsRefused += other.blankRowsRefused;
     return *this;
 }
 
@@ -342,15 +343,17 @@ bool WindowModel::readText(char (&field)[kTextFieldSize], const Source& source) 
 }
 
 std::optional<std::int32_t> WindowModel::numberIn(const QString& text) {
-    // Digits whole, or grouped in threes by one separator: a space, a no-break space, a narrow
-    // no-break space, or the locale's own.
+    // A minus sign (hyphen-minus or U+2212), then digits whole, or grouped in threes by one
+    // separator: a space, a no-break space, a narrow no-break space, or the locale's own.
     static const QRegularExpression wellFormed(
-        QStringLiteral("\\A-?([0-9]+|[0-9]{1,3}(?<sep>[ \\x{A0}\\x{202F}%1])[0-9]{3}"
+        QStringLiteral("\\A[-\\x{2212}]?([0-9]+|[0-9]{1,3}(?<sep>[ \\x{A0}\\x{202F}%1])[0-9]{3}"
                        "(\\k<sep>[0-9]{3})*)\\z")
             .arg(QRegularExpression::escape(QLocale().groupSeparator())));
     bool ok = false;
-    const qlonglong number =
-        QString(text).remove(QRegularExpression(QStringLiteral("[^-0-9]"))).toLongLong(&ok);
+    const qlonglong number = QString(text)
+                                 .replace(u'\u2212', u'-')
+                                 .remove(QRegularExpression(QStringLiteral("[^-0-9]")))
+                                 .toLongLong(&ok);
     if (wellFormed.match(text).hasMatch() && ok &&
         number >= std::numeric_limits<std::int32_t>::min() &&
         number <= std::numeric_limits<std::int32_t>::max())
@@ -420,6 +423,13 @@ void WindowModel::accept() {
     ReferenceList rebuilt;
     std::vector<Refusal> all;
     for (int row = 1; row < state.cells.size() - 1; ++row) {
+        // A wholly blank row is refused once, as a row.
+        if (std::all_of(state.cells[row].begin() + 1, state.cells[row].begin() + 5,
+                        [](const QString& text) { return text.isEmpty(); })) {
+            all.push_back(Refusal{0, 1, row, true});
+            ++met.blankRowsRefused;
+            continue;
+        }
         vint entry{};
         for (int col = 1; col <= 4; ++col) {
             const Source cell = cellSource(col, row);

@@ -30,6 +30,7 @@ public:
         int edit = 0;
         int col = 0;
         int row = 0;
+        bool blankRow = false; ///< the whole row, refused once as blank (col is its first)
     };
 
     WindowModel();
@@ -77,7 +78,8 @@ public:
     const QStringList& labels() const { return results; }
     const QString& edit(int edit) const { return edits[std::size_t(edit - 1)]; }
     const std::optional<Refusal>& refusal() const { return refused; }
-    /// Every cell that the last accept refused, in reading order; empty for another refusal.
+    /// Every cell and blank row that the last accept refused, in reading order; empty for another
+    /// refusal.
     const std::vector<Refusal>& refusals() const { return refusedCells; }
     /// The clipboard's text as the table writes it.
     QString clipboardText() const;
@@ -99,6 +101,7 @@ public:
         long htmlPastes = 0;
         long groupedNumbers = 0;      ///< read from digits grouped by separators
         long acceptsRefusingMany = 0; ///< accepts that refused more than one cell
+        long blankRowsRefused = 0;
 
         Tally& operator+=(const Tally& other);
     };

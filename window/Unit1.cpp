@@ -31,6 +31,7 @@
 #include <QStyle>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <variant>
@@ -248,8 +249,20 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
     spisok rebuilt;
     RefusedCells refused;
     for (int row = rows.firstEntryRow(); row < rows.blankRow(ui->StringGrid1->RowCount()); ++row) {
+        const std::array<EntryInput, 4> inputs = table.entryInputs(row);
+        // A row left wholly blank (a spreadsheet's empty row, an inserted row) is one mistake,
+        // not four.
+        if (std::all_of(inputs.begin(), inputs.end(),
+                        [](const EntryInput& cell) { return cell.typedText().isEmpty(); })) {
+            refused.addBlankRow(platform::Exception(
+                QCoreApplication::translate(
+                    "TForm1", "Row %1 is blank: fill it in, or take it out with Delete Rows.")
+                    .arg(row),
+                inputs[0].leadBack()));
+            continue;
+        }
         vint entry{};
-        if (readEntry(entry, table.entryInputs(row),
+        if (readEntry(entry, inputs,
                       [&refused](const platform::Exception& e) { refused.add(e); }) &&
             refused.empty())
             rebuilt.insert(entry, rows.indexOf(row));

@@ -82,6 +82,26 @@
         <source>a new row, not in the list yet</source>
         <translation>новая строка, которой ещё нет в списке</translation>
     </message>
+    <message>
+        <source>Row %1 is blank: fill it in, or take it out with Delete Rows.</source>
+        <translation>Строка %1 пуста: заполните её или уберите командой «Удалить строки».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank rows cannot be accepted:</source>
+        <translation>
+            <numerusform>Нельзя принять %n пустую строку:</numerusform>
+            <numerusform>Нельзя принять %n пустые строки:</numerusform>
+            <numerusform>Нельзя принять %n пустых строк:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells and blank rows cannot be accepted:</source>
+        <translation>
+            <numerusform>Нельзя принять ячейки и пустые строки (всего %n):</numerusform>
+            <numerusform>Нельзя принять ячейки и пустые строки (всего %n):</numerusform>
+            <numerusform>Нельзя принять ячейки и пустые строки (всего %n):</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>platform</name>

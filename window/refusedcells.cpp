@@ -13,13 +13,26 @@ void RefusedCells::add(const platform::Exception& refusal) {
         messages << refusal.Message();
 }
 
+void RefusedCells::addBlankRow(const platform::Exception& refusal) {
+    add(refusal);
+    ++blankRows;
+}
+
 void RefusedCells::throwIfAny() const {
     if (count == 0)
         return;
     if (count == 1)
         throw platform::Exception(messages.first(), leadBack);
-    QStringList lines = {
-        QCoreApplication::translate("TForm1", "%n cells cannot be accepted:", nullptr, count)};
+    const int cells = count - blankRows;
+    // Every count here is two or more: a single refusal goes without a heading.
+    const QString heading =
+        blankRows == 0
+            ? QCoreApplication::translate("TForm1", "%n cells cannot be accepted:", nullptr, cells)
+        : cells == 0 ? QCoreApplication::translate(
+                           "TForm1", "%n blank rows cannot be accepted:", nullptr, blankRows)
+                     : QCoreApplication::translate(
+                           "TForm1", "%n cells and blank rows cannot be accepted:", nullptr, count);
+    QStringList lines = {heading};
     lines << messages;
     if (count > kNamed)
         lines << QCoreApplication::translate("TForm1", "and %n more.", nullptr, count - kNamed);
