@@ -4,9 +4,12 @@
 // clipboardcells.h - cells as they travel through the clipboard, in every format offered or read.
 #pragma once
 
+#include <QByteArray>
 #include <QLatin1StringView>
 #include <QList>
 #include <QStringList>
+
+#include <vector>
 
 class QMimeData;
 
@@ -17,13 +20,16 @@ namespace platform {
 inline constexpr QLatin1StringView kOwnCellsFormat("application/x-drivelist-cells");
 
 /// Rows of cells as the clipboard carries them: tab-separated text (toTabSeparated()), an HTML
-/// table (toHtmlTable()) and this program's own cells. Linear in the texts; the caller owns it.
-QMimeData* mimeDataOf(const QList<QStringList>& rows);
+/// table (toHtmlTable()), Gnumeric's cells (toGnumericCells()) and this program's own cells; the
+/// cells of the columns flagged in `numberColumns` that hold integers as numbers. Each format is
+/// written when it is first asked for (by a paste here or in another program), so copying costs
+/// only the rows; the rows are shared, not copied. The caller owns it.
+QMimeData* mimeDataOf(const QList<QStringList>& rows, const std::vector<bool>& numberColumns = {});
 
-/// The rows a paste writes, from the best format offered: this program's own cells, or else the
-/// first table of the HTML, or else the tab-separated text. Read in two steps, so that a paste too
-/// large is refused before any cell is built: how many rows, then the rows. Each format is taken
-/// from the clipboard once.
+/// The rows a paste writes, from the best format offered: this program's own cells, or else
+/// Gnumeric's, or else the first table of the HTML, or else the tab-separated text. Read in two
+/// steps, so that a paste too large is refused before any cell is built: how many rows, then the
+/// rows. Each format is taken from the clipboard once.
 class ClipboardTable {
 public:
     explicit ClipboardTable(const QMimeData* data);
@@ -34,10 +40,11 @@ public:
     QList<QStringList> rows() const;
 
 private:
-    enum class Format { None, OwnCells, Html, Text };
+    enum class Format { None, OwnCells, Gnumeric, Html, Text };
     Format format = Format::None;
     QString text; ///< the own cells or the plain text, tab-separated
     QString html;
+    QByteArray gnumeric;
     qsizetype count = 0;
 };
 

@@ -4,12 +4,16 @@
 // htmltable.cpp - cells as an HTML table.
 #include "htmltable.h"
 
+#include "conversions.h"
+#include "markupwriter.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
 
 #include <algorithm>
+#include <charconv>
 #include <iterator>
 #include <utility>
 
@@ -34,80 +38,48 @@ bool foldsSpaces(QStringView text) {
     return false;
 }
 
-/// What a character is written as: itself (empty), an entity, or <br> for a line break.
-QLatin1StringView escapeOf(QChar c) {
-    switch (c.unicode()) {
-    case u'<':
-        return QLatin1StringView("&lt;");
-    case u'>':
-        return QLatin1StringView("&gt;");
-    case u'&':
-        return QLatin1StringView("&amp;");
-    case u'"':
-        return QLatin1StringView("&quot;");
-    case u'\n':
-        return QLatin1StringView("<br>");
-    default:
-        return {};
-    }
-}
-
-/// Writes HTML into a buffer sized beforehand: a first pass with `out` null only counts.
-class HtmlWriter {
-public:
-    explicit HtmlWriter(char16_t* out) : out(out) {}
-    void put(QLatin1StringView markup) {
-        if (out)
-            for (qsizetype i = 0; i < markup.size(); ++i)
-                out[length + i] = char16_t(uchar(markup.data()[i]));
-        length += markup.size();
-    }
-    /// `text`, its markup characters escaped and its line breaks as <br>.
-    void putEscaped(QStringView text) {
-        for (const QChar c : text) {
-            if (const QLatin1StringView escape = escapeOf(c); !escape.isEmpty())
-                put(escape);
-            else if (out)
-                out[length++] = c.unicode();
-            else
-                ++length;
-        }
-    }
-    qsizetype size() const { return length; }
-
-private:
-    char16_t* out;
-    qsizetype length = 0;
-};
-
-void writeTable(HtmlWriter& html, const QList<QStringList>& rows) {
-    html.put(QLatin1StringView("<html><head><meta charset=\"utf-8\"></head><body><table>"));
-    for (const QStringList& row : rows) {
-        html.put(QLatin1StringView("<tr>"));
-        for (const QString& cell : row) {
-            // Spaces kept as typed where a reader would fold them.
-            html.put(foldsSpaces(cell) ? QLatin1StringView("<td style=\"white-space:pre-wrap\">")
-                                       : QLatin1StringView("<td>"));
-            html.putEscaped(cell);
-            // A browser shows no last line break: one more for a text that ends with one.
-            if (cell.endsWith(u'\n'))
-                html.put(QLatin1StringView("<br>"));
-            html.put(QLatin1StringView("</td>"));
-        }
-        html.put(QLatin1StringView("</tr>"));
-    }
-    html.put(QLatin1StringView("</table></body></html>"));
-}
-
 } // namespace
 
-QString toHtmlTable(const QList<QStringList>& rows) {
-    HtmlWriter counter(nullptr);
-    writeTable(counter, rows);
-    QString html(counter.size(), Qt::Uninitialized);
-    HtmlWriter writer(reinterpret_cast<char16_t*>(html.data()));
-    writeTable(writer, rows);
-    return html;
+QString toHtmlTable(const QList<QStringList>& rows, const std::vector<bool>& numberColumns) {
+    return MarkupWriter::written([&rows, &numberColumns](MarkupWriter& html) {
+        html.put(QLatin1StringView("<html><head><meta charset=\"utf-8\"></head><body><table>"));
+        for (const QStringList& row : rows) {
+            html.put(QLatin1StringView("<tr>"));
+            for (qsizetype col = 0; col < row.size(); ++col) {
+                const QString& cell = row[col];
+                html.put(QLatin1StringView("<td"));
+                // LibreOffice reads sdval as the cell's number and the format "@" as text, so that
+                // neither a number nor a text that looks like one (007, 1E5, =1+1) changes.
+                const std::optional<std::int32_t> number =
+                    std::size_t(col) < numberColumns.size() && numberColumns[std::size_t(col)]
+                        ? toInt(cell)
+                        : std::nullopt;
+                if (number) {
+                    char digits[16];
+                    const auto end =
+                        std::to_chars(std::begin(digits), std::end(digits), *number).ptr;
+                    html.put(QLatin1StringView(" sdval=\""));
+                    html.put(QLatin1StringView(digits, end - digits));
+                    html.put(QLatin1StringView("\" sdnum=\"1033;\""));
+                } else if (!cell.isEmpty()) {
+                    html.put(QLatin1StringView(" sdnum=\"1033;0;@\""));
+                }
+                // Spaces kept as typed where a reader would fold them: by the style for browsers,
+                // as entities for LibreOffice.
+                const bool keepSpaces = foldsSpaces(cell);
+                if (keepSpaces)
+                    html.put(QLatin1StringView(" style=\"white-space:pre-wrap\""));
+                html.put(QLatin1StringView(">"));
+                html.putEscaped(cell, QLatin1StringView("<br>"), keepSpaces);
+                // A browser shows no last line break: one more for a text that ends with one.
+                if (cell.endsWith(u'\n'))
+                    html.put(QLatin1StringView("<br>"));
+                html.put(QLatin1StringView("</td>"));
+            }
+            html.put(QLatin1StringView("</tr>"));
+        }
+        html.put(QLatin1StringView("</table></body></html>"));
+    });
 }
 
 namespace {

@@ -279,7 +279,11 @@ void StringGrid::copy() {
             line << Cells(col, row);
         rows << line;
     }
-    QGuiApplication::clipboard()->setMimeData(mimeDataOf(rows));
+    // The columns that sort as integers hold numbers, and other programs are told so.
+    std::vector<bool> numberColumns;
+    for (int col = rect.left(); col <= rect.right(); ++col)
+        numberColumns.push_back(sortKey(col) == SortKey::Integer);
+    QGuiApplication::clipboard()->setMimeData(mimeDataOf(rows, numberColumns));
 }
 
 void StringGrid::cut() {

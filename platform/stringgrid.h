@@ -114,7 +114,8 @@ public:
     /// Selects every cell of every row but the fixed and the last; with no such row, no cell, and
     /// none is current.
     void selectEntries();
-    /// How column `col` sorts; Text unless set.
+    /// How column `col` sorts, and so what it holds: copies tell other programs that an Integer
+    /// column's integers are numbers. Text unless set.
     void setSortKey(int col, SortKey key);
     SortKey sortKey(int col) const;
     /// Reorders the entry rows, as one edit, by their texts in column `col` (sortEdit()); the
