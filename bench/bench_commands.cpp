@@ -11,6 +11,7 @@
 #include "window/textfield.h"
 
 #include "platform/conversions.h"
+#include "platform/errorboundary.h"
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QSysInfo>
@@ -225,6 +227,17 @@ void measureCommands(Bench& b, int n, std::vector<Row>& table) {
     b.fill(n);
     add("copy all", median(
                         runs, [&] { b.trigger("selectAll"); }, [&] { b.trigger("copy"); }));
+    // Each format is written when a program first asks for it: all of them, as pasted.
+    add("copy all, every format written", median(
+                                              runs, [&] { b.trigger("selectAll"); },
+                                              [&] {
+                                                  b.trigger("copy");
+                                                  const QMimeData* data =
+                                                      QGuiApplication::clipboard()->mimeData();
+                                                  const QStringList formats = data->formats();
+                                                  for (const QString& format : formats)
+                                                      data->data(format);
+                                              }));
     add("paste n lines", median(
                              runs, [&] { b.clipboardOf(n); }, [&] { b.trigger("paste"); }));
     add("accept after that paste", median(
@@ -299,6 +312,35 @@ void measureCommands(Bench& b, int n, std::vector<Row>& table) {
         add("literal repaint, at(i)", millisecondsOf([&] { b.literalRepaint(); }));
     for (std::size_t i = firstRow; i < table.size(); ++i)
         table[i].floorMs = floors[1];
+}
+
+/// The resident memory of this process now, in MB.
+double residentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmRSS:"))
+                return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+/// How long a paste far past the table's bound takes to be refused, and the memory it leaves.
+void measureRefusedPaste(Bench& b) {
+    b.fill(0);
+    b.select(1, 1);
+    const QString lines = QStringLiteral("firma\tmarka\t80\t4000\n").repeated(1'000'000);
+    QGuiApplication::clipboard()->setText(lines);
+    const double before = residentMegabytes();
+    QString refusal;
+    platform::setErrorReporter(
+        [&refusal](const QString& message, const std::function<void()>&) { refusal = message; });
+    const double ms = median(
+        5, [] {}, [&] { b.trigger("paste"); });
+    platform::setErrorReporter({});
+    std::printf(
+        "\nrefusing a paste of 1000000 lines (median of 5): %.1f ms, resident memory %.1f MB "
+        "before and %.1f MB after%s\n",
+        ms, before, residentMegabytes(), refusal.isEmpty() ? " (NOT REFUSED)" : "");
 }
 
 /// The peak resident memory of this process image. Unlike getrusage's, /proc's high-water mark
@@ -381,6 +423,7 @@ int main(int argc, char* argv[]) {
                                      : QList<int>{1000, 10000, 100000};
         for (const int n : sizes)
             measureCommands(bench, n, table);
+        measureRefusedPaste(bench);
         drives.clear();
     }
     std::printf("%-8s  %-32s  %10s  %9s\n", "entries", "command", "ms", "x floor");

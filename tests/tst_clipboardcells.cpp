@@ -4,6 +4,7 @@
 // tst_clipboardcells.cpp - cells through the clipboard's formats: tab-separated text, the HTML
 // table both ways and this program's own cells, without a view or the system clipboard.
 #include "platform/clipboardcells.h"
+#include "platform/gnumericcells.h"
 #include "platform/htmltable.h"
 #include "platform/tabseparated.h"
 
@@ -26,6 +27,10 @@ private slots:
     void htmlTableAsOtherProgramsWriteIt();
     void pasteReadsTheBestFormatOffered_data();
     void pasteReadsTheBestFormatOffered();
+    void spreadsheetsAreToldWhatEachCellHolds_data();
+    void spreadsheetsAreToldWhatEachCellHolds();
+    void gnumericCellsAsGnumericWritesThem_data();
+    void gnumericCellsAsGnumericWritesThem();
 };
 
 void tst_clipboardcells::eachFormatCarriesTheCells_data() {
@@ -53,6 +58,12 @@ void tst_clipboardcells::eachFormatCarriesTheCells() {
     QCOMPARE(platform::fromTabSeparated(data->text()), rows);
     if (html)
         QCOMPARE(platform::fromHtmlTable(data->html()), rows);
+    // Gnumeric's cells end each row at its last cell that holds something.
+    Rows trimmed = rows;
+    for (QStringList& row : trimmed)
+        while (!row.isEmpty() && row.last().isEmpty())
+            row.removeLast();
+    QCOMPARE(platform::fromGnumericCells(data->data(platform::kGnumericFormat)), trimmed);
 }
 
 void tst_clipboardcells::tabSeparatedTextAsOtherProgramsWriteIt_data() {
@@ -151,6 +162,68 @@ void tst_clipboardcells::pasteReadsTheBestFormatOffered() {
     QCOMPARE(table.rowCount(), rows.size());
     QCOMPARE(platform::offersCells(&data), !rows.isEmpty());
     QVERIFY(platform::ClipboardTable(nullptr).rows().isEmpty());
+}
+
+void tst_clipboardcells::spreadsheetsAreToldWhatEachCellHolds_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("numberColumn");
+    QTest::addColumn<QString>("number"); // the number spreadsheets are told of; empty: a text
+    QTest::newRow("a number") << "80" << true << "80";
+    QTest::newRow("grouped") << "4 000" << true << "4000";
+    QTest::newRow("with U+2212") << "\u22125" << true << "-5";
+    QTest::newRow("the smallest") << "-2147483648" << true << "-2147483648";
+    QTest::newRow("leading zeros in a text column stay") << "007" << false << "";
+    QTest::newRow("a plus sign is no number here") << "+7" << true << "";
+    QTest::newRow("a formula is text") << "=1+1" << false << "";
+    QTest::newRow("an exponent is text") << "1E5" << true << "";
+    QTest::newRow("a date is text") << "01/02/24" << false << "";
+}
+
+void tst_clipboardcells::spreadsheetsAreToldWhatEachCellHolds() {
+    QFETCH(QString, text);
+    QFETCH(bool, numberColumn);
+    QFETCH(QString, number);
+    const std::unique_ptr<QMimeData> data(
+        platform::mimeDataOf({{"x", text}}, std::vector<bool>{false, numberColumn}));
+    const QString html = data->html();
+    const QString xml = QString::fromUtf8(data->data(platform::kGnumericFormat));
+    const QString escaped = text.toHtmlEscaped();
+    if (number.isEmpty()) {
+        QVERIFY2(html.contains("<td sdnum=\"1033;0;@\">" + escaped + "</td>"), qPrintable(html));
+        QVERIFY2(xml.contains("Col=\"1\" ValueType=\"60\">" + escaped + "<"), qPrintable(xml));
+    } else {
+        QVERIFY2(html.contains("<td sdval=\"" + number + "\" sdnum=\"1033;\">" + escaped),
+                 qPrintable(html));
+        QVERIFY2(xml.contains("Col=\"1\" ValueType=\"40\">" + number + "<"), qPrintable(xml));
+    }
+}
+
+void tst_clipboardcells::gnumericCellsAsGnumericWritesThem_data() {
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<Rows>("rows"); // empty: not a range
+    const QByteArray head = "<?xml version=\"1.0\"?><gnm:ClipboardRange "
+                            "xmlns:gnm=\"http://www.gnumeric.org/v10.dtd\" Cols=\"3\" Rows=\"2\" "
+                            "BaseCol=\"2\" BaseRow=\"5\"><gnm:Cells>";
+    const QByteArray tail = "</gnm:Cells></gnm:ClipboardRange>";
+    QTest::newRow("cells placed from the range's origin, rows to their last cell")
+        << head + "<gnm:Cell Row=\"5\" Col=\"4\" ValueType=\"60\">a</gnm:Cell>" + tail
+        << Rows{{"", "", "a"}, {}};
+    QTest::newRow("a formula's result, not the formula")
+        << head +
+               "<gnm:Cell Row=\"6\" Col=\"2\" ExprID=\"1\" ValueType=\"40\" "
+               "Value=\"5\">=2+3</gnm:Cell>" +
+               tail
+        << Rows{{}, {"5"}};
+    QTest::newRow("a cell outside the range: not a range")
+        << head + "<gnm:Cell Row=\"9\" Col=\"2\" ValueType=\"60\">a</gnm:Cell>" + tail << Rows{};
+    QTest::newRow("broken XML: not a range") << head + "<gnm:Cell" << Rows{};
+    QTest::newRow("another document") << QByteArray("<html/>") << Rows{};
+}
+
+void tst_clipboardcells::gnumericCellsAsGnumericWritesThem() {
+    QFETCH(QByteArray, xml);
+    QFETCH(Rows, rows);
+    QCOMPARE(platform::fromGnumericCells(xml).value_or(Rows{}), rows);
 }
 
 QTEST_MAIN(tst_clipboardcells)
