@@ -94,8 +94,8 @@ public:
     /// The most rows a paste may grow the grid to.
     static constexpr int kMaxRows = 1'000'000;
 
-    /// The selected cells, or the current cell without a selection, on the clipboard as
-    /// tab-separated text and as an HTML table.
+    /// The selected cells, or the current cell without a selection, on the clipboard in every
+    /// format of mimeDataOf(), the integers of Integer columns as numbers.
     void copy();
     /// Copies, then blanks the selected cells.
     void cut();
