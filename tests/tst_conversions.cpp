@@ -41,8 +41,8 @@ void tst_conversions::strToIntAccepts_data() {
     QTest::newRow("grouped by the locale's separator") << "-4,000" << -4000;
     QTest::newRow("grouped in three groups") << "1,234,567" << 1234567;
     QTest::newRow("the minus sign U+2212, as spreadsheets write HTML") << "\u2212250" << -250;
-    QTest::newRow("the smallest after U+2212, grouped") << "\u22122,147,483,648"
-                                                        << int(-2147483648LL);
+    QTest::newRow("the smallest after U+2212, grouped")
+        << "\u22122,147,483,648" << int(-2147483648LL);
 }
 
 void tst_conversions::strToIntAccepts() {
