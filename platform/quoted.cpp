@@ -9,9 +9,9 @@ namespace {
 
 /// Whether a message shows `c` by its code: a character one cannot see, or that turns the text
 /// around it: controls, format characters (bidirectional overrides and isolates among them), line
-/// and paragraph separators, every space but the plain one, a lone half of a surrogate pair, and
-/// every dash but the hyphen-minus, which look like a minus sign and are not one.
-bool isShownByCode(char32_t c) {
+/// and paragraph separators, every space but the plain one, a lone half of a surrogate pair; and
+/// with `dashes`, every dash but the hyphen-minus, which passes for a minus sign and is not one.
+bool isShownByCode(char32_t c, bool dashes) {
     switch (QChar::category(c)) {
     case QChar::Other_Control:
     case QChar::Other_Format:
@@ -22,7 +22,7 @@ bool isShownByCode(char32_t c) {
     case QChar::Separator_Space:
         return c != U' ';
     case QChar::Punctuation_Dash:
-        return c != U'-';
+        return dashes && c != U'-';
     default:
         return false;
     }
@@ -43,7 +43,7 @@ QString characterCode(char32_t c) {
     return QStringLiteral("U+%1").arg(uint(c), 4, 16, QChar(u'0')).toUpper();
 }
 
-QString visible(const QString& text) {
+QString visible(const QString& text, bool dashes) {
     QString shown;
     shown.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -52,7 +52,7 @@ QString visible(const QString& text) {
             c = QChar::surrogateToUcs4(text[i], text[i + 1]);
             ++i;
         }
-        if (isShownByCode(c))
+        if (isShownByCode(c, dashes))
             shown += u'<' + characterCode(c) + u'>';
         else
             shown += QString::fromUcs4(&c, 1);
@@ -62,7 +62,9 @@ QString visible(const QString& text) {
 
 QString quoted(const QString& text) {
     // Isolated, so that no text, a right-to-left one included, turns the message around it.
-    return QStringLiteral("'\u2068") + visible(shortened(text, 30)) + QStringLiteral("\u2069'");
+    // A message names a dash by its code: in a refused number it is what the user must mend.
+    return QStringLiteral("'\u2068") + visible(shortened(text, 30), true) +
+           QStringLiteral("\u2069'");
 }
 
 } // namespace platform
