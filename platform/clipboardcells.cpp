@@ -20,13 +20,13 @@ namespace {
 constexpr QLatin1StringView kText("text/plain");
 constexpr QLatin1StringView kHtml("text/html");
 
-/// The formats of a copy, each written from the rows when first asked for, then kept.
+/// The formats of a copy, each written from the cells when first asked for and kept as the bytes
+/// another program reads.
 class CellsMimeData : public QMimeData {
 public:
-    CellsMimeData(const QList<QStringList>& rows, const std::vector<bool>& numberColumns)
-        : rows(rows), numberColumns(numberColumns) {
+    explicit CellsMimeData(CopiedCells copied) : cells(std::move(copied)) {
         offered = {kText, kHtml, kOwnCellsFormat};
-        if (!rows.isEmpty() && gnumericCarries(rows))
+        if (cells.rowCount() > 0 && gnumericCarries(cells))
             offered << kGnumericFormat;
     }
 
@@ -35,37 +35,35 @@ public:
 
 protected:
     QVariant retrieveData(const QString& mimeType, QMetaType type) const override {
-        if (mimeType == kGnumericFormat && offered.contains(kGnumericFormat)) {
-            if (gnumeric.isNull())
-                gnumeric = toGnumericCells(rows, numberColumns);
-            return gnumeric;
-        }
-        if (mimeType == kHtml) {
-            if (html.isNull())
-                html = toHtmlTable(rows, numberColumns);
-            return type.id() == QMetaType::QByteArray ? QVariant(html.toUtf8()) : QVariant(html);
-        }
-        if (mimeType == kText || mimeType == kOwnCellsFormat) {
-            if (text.isNull())
-                text = toTabSeparated(rows);
-            return type.id() == QMetaType::QString ? QVariant(text) : QVariant(text.toUtf8());
-        }
-        return {};
+        QByteArray* bytes = mimeType == kText || mimeType == kOwnCellsFormat ? &text
+                            : mimeType == kHtml                              ? &html
+                            : offered.contains(kGnumericFormat) && mimeType == kGnumericFormat
+                                ? &gnumeric
+                                : nullptr;
+        if (!bytes)
+            return {};
+        if (bytes->isNull())
+            *bytes = bytes == &text   ? toTabSeparated(cells).toUtf8()
+                     : bytes == &html ? toHtmlTable(cells)
+                                      : toGnumericCells(cells);
+        // A text asked for as a text (text(), html()) is given as one.
+        if (type.id() == QMetaType::QString && bytes != &gnumeric)
+            return QString::fromUtf8(*bytes);
+        return *bytes;
     }
 
 private:
-    const QList<QStringList> rows;
-    const std::vector<bool> numberColumns;
+    const CopiedCells cells;
     QStringList offered;
+    mutable QByteArray text; ///< tab-separated, which this program's own cells are too
+    mutable QByteArray html;
     mutable QByteArray gnumeric;
-    mutable QString text;
-    mutable QString html;
 };
 
 } // namespace
 
-QMimeData* mimeDataOf(const QList<QStringList>& rows, const std::vector<bool>& numberColumns) {
-    return new CellsMimeData(rows, numberColumns);
+QMimeData* mimeDataOf(CopiedCells cells) {
+    return new CellsMimeData(std::move(cells));
 }
 
 ClipboardTable::ClipboardTable(const QMimeData* data) {

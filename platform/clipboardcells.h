@@ -4,12 +4,12 @@
 // clipboardcells.h - cells as they travel through the clipboard, in every format offered or read.
 #pragma once
 
+#include "copiedcells.h"
+
 #include <QByteArray>
 #include <QLatin1StringView>
 #include <QList>
 #include <QStringList>
-
-#include <vector>
 
 class QMimeData;
 
@@ -19,12 +19,11 @@ namespace platform {
 /// cannot hold every text (a carriage return, say).
 inline constexpr QLatin1StringView kOwnCellsFormat("application/x-drivelist-cells");
 
-/// Rows of cells as the clipboard carries them: tab-separated text (toTabSeparated()), an HTML
-/// table (toHtmlTable()), Gnumeric's cells (toGnumericCells()) and this program's own cells; the
-/// cells of the columns flagged in `numberColumns` that hold integers as numbers. Each format is
-/// written when it is first asked for (by a paste here or in another program), so copying costs
-/// only the rows; the rows are shared, not copied. The caller owns it.
-QMimeData* mimeDataOf(const QList<QStringList>& rows, const std::vector<bool>& numberColumns = {});
+/// Cells as the clipboard carries them: tab-separated text (toTabSeparated()), an HTML table
+/// (toHtmlTable()), Gnumeric's cells (toGnumericCells()) and this program's own cells, the integers
+/// of number columns as numbers. Each format is written when it is first asked for (by a paste
+/// here or in another program), so copying costs only the cells. The caller owns it.
+QMimeData* mimeDataOf(CopiedCells cells);
 
 /// The rows a paste writes, from the best format offered: this program's own cells, or else
 /// Gnumeric's, or else the first table of the HTML, or else the tab-separated text. Read in two

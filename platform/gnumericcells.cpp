@@ -20,15 +20,15 @@ namespace {
 constexpr QLatin1StringView kText("60");
 constexpr QLatin1StringView kNumber("40");
 
-bool xmlCarries(const QString& text) {
-    return QStringView(text).isValidUtf16() && std::none_of(text.begin(), text.end(), [](QChar c) {
+bool xmlCarries(QStringView text) {
+    return text.isValidUtf16() && std::none_of(text.begin(), text.end(), [](QChar c) {
                const char16_t u = c.unicode();
                return (u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE ||
                       u == 0xFFFF;
            });
 }
 
-void putInteger(MarkupWriter& xml, qint64 value) {
+void putInteger(Utf8MarkupWriter& xml, qint64 value) {
     char digits[24];
     const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
     xml.put(QLatin1StringView(digits, end - digits));
@@ -36,50 +36,41 @@ void putInteger(MarkupWriter& xml, qint64 value) {
 
 } // namespace
 
-bool gnumericCarries(const QList<QStringList>& rows) {
-    return std::all_of(rows.begin(), rows.end(), [](const QStringList& row) {
-        return std::all_of(row.begin(), row.end(), xmlCarries);
-    });
+bool gnumericCarries(const CopiedCells& cells) {
+    return xmlCarries(cells.allTexts());
 }
 
-QByteArray toGnumericCells(const QList<QStringList>& rows, const std::vector<bool>& numberColumns) {
-    Q_ASSERT_X(gnumericCarries(rows), "toGnumericCells", "XML carries every text");
-    qsizetype width = 0;
-    for (const QStringList& row : rows)
-        width = std::max(width, row.size());
-    return MarkupWriter::written([&](MarkupWriter& xml) {
-               xml.put(QLatin1StringView(
-                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gnm:ClipboardRange "
-                   "xmlns:gnm=\"http://www.gnumeric.org/v10.dtd\" Cols=\""));
-               putInteger(xml, width);
-               xml.put(QLatin1StringView("\" Rows=\""));
-               putInteger(xml, rows.size());
-               xml.put(QLatin1StringView("\" BaseCol=\"0\" BaseRow=\"0\">\n<gnm:Cells>\n"));
-               for (qsizetype r = 0; r < rows.size(); ++r)
-                   for (qsizetype c = 0; c < rows[r].size(); ++c) {
-                       const QString& cell = rows[r][c];
-                       if (cell.isEmpty())
-                           continue;
-                       const std::optional<std::int32_t> number =
-                           std::size_t(c) < numberColumns.size() && numberColumns[std::size_t(c)]
-                               ? toInt(cell)
-                               : std::nullopt;
-                       xml.put(QLatin1StringView("<gnm:Cell Row=\""));
-                       putInteger(xml, r);
-                       xml.put(QLatin1StringView("\" Col=\""));
-                       putInteger(xml, c);
-                       xml.put(QLatin1StringView("\" ValueType=\""));
-                       xml.put(number ? kNumber : kText);
-                       xml.put(QLatin1StringView("\">"));
-                       if (number)
-                           putInteger(xml, *number);
-                       else
-                           xml.putEscaped(cell, QLatin1StringView("\n"));
-                       xml.put(QLatin1StringView("</gnm:Cell>\n"));
-                   }
-               xml.put(QLatin1StringView("</gnm:Cells>\n</gnm:ClipboardRange>\n"));
-           })
-        .toUtf8();
+QByteArray toGnumericCells(const CopiedCells& cells) {
+    Q_ASSERT_X(gnumericCarries(cells), "toGnumericCells", "XML carries every text");
+    return Utf8MarkupWriter::written([&cells](Utf8MarkupWriter& xml) {
+        xml.put(QLatin1StringView("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gnm:ClipboardRange "
+                                  "xmlns:gnm=\"http://www.gnumeric.org/v10.dtd\" Cols=\""));
+        putInteger(xml, cells.columnCount());
+        xml.put(QLatin1StringView("\" Rows=\""));
+        putInteger(xml, cells.rowCount());
+        xml.put(QLatin1StringView("\" BaseCol=\"0\" BaseRow=\"0\">\n<gnm:Cells>\n"));
+        for (qsizetype r = 0; r < cells.rowCount(); ++r)
+            for (qsizetype c = 0; c < cells.columnCount(); ++c) {
+                const QStringView cell = cells.at(r, c);
+                if (cell.isEmpty())
+                    continue;
+                const std::optional<std::int32_t> number =
+                    cells.isNumberColumn(c) ? toInt(cell) : std::nullopt;
+                xml.put(QLatin1StringView("<gnm:Cell Row=\""));
+                putInteger(xml, r);
+                xml.put(QLatin1StringView("\" Col=\""));
+                putInteger(xml, c);
+                xml.put(QLatin1StringView("\" ValueType=\""));
+                xml.put(number ? kNumber : kText);
+                xml.put(QLatin1StringView("\">"));
+                if (number)
+                    putInteger(xml, *number);
+                else
+                    xml.putEscaped(cell, QLatin1StringView("\n"));
+                xml.put(QLatin1StringView("</gnm:Cell>\n"));
+            }
+        xml.put(QLatin1StringView("</gnm:Cells>\n</gnm:ClipboardRange>\n"));
+    });
 }
 
 namespace {

@@ -4,6 +4,8 @@
 // gnumericcells.h - cells in Gnumeric's own clipboard format, which says what each cell holds.
 #pragma once
 
+#include "copiedcells.h"
+
 #include <QByteArray>
 #include <QLatin1StringView>
 #include <QList>
@@ -17,15 +19,14 @@ namespace platform {
 /// The clipboard format that Gnumeric reads first: its XML of a range of cells.
 inline constexpr QLatin1StringView kGnumericFormat("application/x-gnumeric");
 
-/// Whether XML can carry every text of `rows`: no control but tab, line feed and carriage return,
+/// Whether XML can carry every text of `cells`: no control but tab, line feed and carriage return,
 /// and no lone half of a surrogate pair. Linear in the texts.
-bool gnumericCarries(const QList<QStringList>& rows);
+bool gnumericCarries(const CopiedCells& cells);
 
-/// `rows`, whose texts gnumericCarries(), as Gnumeric's clipboard XML (gnm:ClipboardRange,
-/// UTF-8): a cell of a column flagged in `numberColumns` that holds an integer (toInt()) as that
-/// number, every other non-empty cell as the text it is, never read as a formula or a date.
-/// Linear in the texts.
-QByteArray toGnumericCells(const QList<QStringList>& rows, const std::vector<bool>& numberColumns);
+/// `cells`, whose texts gnumericCarries(), as Gnumeric's clipboard XML (gnm:ClipboardRange,
+/// UTF-8): a cell of a number column that holds an integer (toInt()) as that number, every other
+/// non-empty cell as the text it is, never read as a formula or a date. Linear in the texts.
+QByteArray toGnumericCells(const CopiedCells& cells);
 
 /// The rows of Gnumeric's clipboard XML: each cell's value as Gnumeric holds it (a formula's
 /// result, a number as its digits, not as a narrow column shows it), each row as wide as its last

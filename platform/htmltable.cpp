@@ -40,20 +40,18 @@ bool foldsSpaces(QStringView text) {
 
 } // namespace
 
-QString toHtmlTable(const QList<QStringList>& rows, const std::vector<bool>& numberColumns) {
-    return MarkupWriter::written([&rows, &numberColumns](MarkupWriter& html) {
+QByteArray toHtmlTable(const CopiedCells& cells) {
+    return Utf8MarkupWriter::written([&cells](Utf8MarkupWriter& html) {
         html.put(QLatin1StringView("<html><head><meta charset=\"utf-8\"></head><body><table>"));
-        for (const QStringList& row : rows) {
+        for (qsizetype row = 0; row < cells.rowCount(); ++row) {
             html.put(QLatin1StringView("<tr>"));
-            for (qsizetype col = 0; col < row.size(); ++col) {
-                const QString& cell = row[col];
+            for (qsizetype col = 0; col < cells.columnCount(); ++col) {
+                const QStringView cell = cells.at(row, col);
                 html.put(QLatin1StringView("<td"));
                 // LibreOffice reads sdval as the cell's number and the format "@" as text, so that
                 // neither a number nor a text that looks like one (007, 1E5, =1+1) changes.
                 const std::optional<std::int32_t> number =
-                    std::size_t(col) < numberColumns.size() && numberColumns[std::size_t(col)]
-                        ? toInt(cell)
-                        : std::nullopt;
+                    cells.isNumberColumn(col) ? toInt(cell) : std::nullopt;
                 if (number) {
                     char digits[16];
                     const auto end =

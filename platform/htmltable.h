@@ -4,6 +4,9 @@
 // htmltable.h - cells as spreadsheets and browsers also put them on the clipboard: an HTML table.
 #pragma once
 
+#include "copiedcells.h"
+
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -13,12 +16,12 @@
 
 namespace platform {
 
-/// An HTML document holding one table: a <tr> per row, a <td> per cell, the texts escaped, their
-/// spaces kept and their line breaks written as <br> (one more where a text ends with one, which a
-/// browser would not show). A cell of a column flagged in `numberColumns` that holds an integer
-/// (toInt()) says it is that number, every other cell that it is text, as LibreOffice reads them
-/// (sdval, sdnum). Linear in the texts.
-QString toHtmlTable(const QList<QStringList>& rows, const std::vector<bool>& numberColumns = {});
+/// An HTML document (UTF-8) holding one table: a <tr> per row, a <td> per cell, the texts escaped,
+/// their spaces kept and their line breaks written as <br> (one more where a text ends with one,
+/// which a browser would not show). A cell of a number column that holds an integer (toInt()) says
+/// it is that number, every other cell that it is text, as LibreOffice reads them (sdval, sdnum).
+/// Linear in the texts.
+QByteArray toHtmlTable(const CopiedCells& cells);
 
 /// The cells of the first table of an HTML document, read by Qt's own HTML reader
 /// (QTextDocument) as a browser shows them: each table cell is one cell, its text without markup,

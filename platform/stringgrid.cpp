@@ -270,20 +270,15 @@ void StringGrid::copy() {
     const QRect rect = selectedRect();
     if (rect.isNull())
         return;
-    QList<QStringList> rows;
-    rows.reserve(rect.height());
-    for (int row = rect.top(); row <= rect.bottom(); ++row) {
-        QStringList line;
-        line.reserve(rect.width());
-        for (int col = rect.left(); col <= rect.right(); ++col)
-            line << Cells(col, row);
-        rows << line;
-    }
     // The columns that sort as integers hold numbers, and other programs are told so.
     std::vector<bool> numberColumns;
     for (int col = rect.left(); col <= rect.right(); ++col)
         numberColumns.push_back(sortKey(col) == SortKey::Integer);
-    QGuiApplication::clipboard()->setMimeData(mimeDataOf(rows, numberColumns));
+    CopiedCells cells(rect.width(), std::move(numberColumns));
+    for (int row = rect.top(); row <= rect.bottom(); ++row)
+        for (int col = rect.left(); col <= rect.right(); ++col)
+            cells.append(Cells(col, row));
+    QGuiApplication::clipboard()->setMimeData(mimeDataOf(std::move(cells)));
 }
 
 void StringGrid::cut() {

@@ -4,12 +4,14 @@
 // tabseparated.cpp - tab-separated lines.
 #include "tabseparated.h"
 
+#include "markupwriter.h"
+
 #include <utility>
 
 namespace platform {
 namespace {
 
-bool needsQuotes(const QString& cell) {
+bool needsQuotes(QStringView cell) {
     for (const QChar c : cell)
         if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'"')
             return true;
@@ -18,21 +20,30 @@ bool needsQuotes(const QString& cell) {
 
 } // namespace
 
-QString toTabSeparated(const QList<QStringList>& rows) {
-    QString text;
-    for (const QStringList& row : rows) {
-        for (qsizetype col = 0; col < row.size(); ++col) {
-            if (col > 0)
-                text += u'\t';
-            const QString& cell = row[col];
-            if (needsQuotes(cell))
-                text += u'"' + QString(cell).replace(u'"', QStringLiteral("\"\"")) + u'"';
-            else
-                text += cell;
+QString toTabSeparated(const CopiedCells& cells) {
+    return MarkupWriter::written([&cells](MarkupWriter& text) {
+        for (qsizetype row = 0; row < cells.rowCount(); ++row) {
+            for (qsizetype col = 0; col < cells.columnCount(); ++col) {
+                if (col > 0)
+                    text.put(QLatin1StringView("\t"));
+                const QStringView cell = cells.at(row, col);
+                if (!needsQuotes(cell)) {
+                    text.put(cell);
+                    continue;
+                }
+                text.put(QLatin1StringView("\""));
+                qsizetype from = 0;
+                for (qsizetype i = 0; i < cell.size(); ++i)
+                    if (cell[i] == u'"') {
+                        text.put(cell.sliced(from, i + 1 - from)); // the quote, then its double
+                        from = i;
+                    }
+                text.put(cell.sliced(from));
+                text.put(QLatin1StringView("\""));
+            }
+            text.put(QLatin1StringView("\n"));
         }
-        text += u'\n';
-    }
-    return text;
+    });
 }
 
 namespace {

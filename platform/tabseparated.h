@@ -4,6 +4,8 @@
 // tabseparated.h - cells as spreadsheets put them on the clipboard: tab-separated lines.
 #pragma once
 
+#include "copiedcells.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,7 +14,7 @@ namespace platform {
 
 /// One line per row, each ending with a newline, cells separated by tabs. A cell holding a tab,
 /// a line break or a double quote is written in double quotes, its quotes doubled. Linear.
-QString toTabSeparated(const QList<QStringList>& rows);
+QString toTabSeparated(const CopiedCells& cells);
 
 /// The rows of tab-separated text: lines end with LF or CRLF, and one final line end adds no row;
 /// a cell that starts with a double quote runs to the matching quote, tabs and line breaks

@@ -41,6 +41,8 @@ void tst_clipboardcells::eachFormatCarriesTheCells_data() {
     QTest::newRow("spaces kept as typed") << Rows{{"  two  spaces ", "\u00A0"}} << true;
     QTest::newRow("line breaks and tabs inside a cell") << Rows{{"a\nb", "c\td"}} << true;
     QTest::newRow("quotes") << Rows{{"\"q\"", "a\"b"}} << true;
+    QTest::newRow("Cyrillic and a character beyond the BMP, in UTF-8")
+        << Rows{{"Сигейт", "disk\U0001F600"}} << true;
     QTest::newRow("a lone CR, which only the text and own cells hold") << Rows{{"a\rb"}} << false;
     QTest::newRow("CR LF") << Rows{{"a\r\nb", "ab\r"}} << false;
     QTest::newRow("rows of equal width") << Rows{{"1", "2"}, {"", ""}, {"3", "4"}} << true;
@@ -50,7 +52,7 @@ void tst_clipboardcells::eachFormatCarriesTheCells_data() {
 void tst_clipboardcells::eachFormatCarriesTheCells() {
     QFETCH(Rows, rows);
     QFETCH(bool, html);
-    const std::unique_ptr<QMimeData> data(platform::mimeDataOf(rows));
+    const std::unique_ptr<QMimeData> data(platform::mimeDataOf(platform::CopiedCells::of(rows)));
     QVERIFY(platform::offersCells(data.get()));
     const platform::ClipboardTable table(data.get());
     QCOMPARE(table.rows(), rows);
@@ -183,8 +185,8 @@ void tst_clipboardcells::spreadsheetsAreToldWhatEachCellHolds() {
     QFETCH(QString, text);
     QFETCH(bool, numberColumn);
     QFETCH(QString, number);
-    const std::unique_ptr<QMimeData> data(
-        platform::mimeDataOf({{"x", text}}, std::vector<bool>{false, numberColumn}));
+    const std::unique_ptr<QMimeData> data(platform::mimeDataOf(
+        platform::CopiedCells::of({{"x", text}}, std::vector<bool>{false, numberColumn})));
     const QString html = data->html();
     const QString xml = QString::fromUtf8(data->data(platform::kGnumericFormat));
     const QString escaped = text.toHtmlEscaped();
