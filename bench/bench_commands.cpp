@@ -320,13 +320,15 @@ void measureCommands(Bench& b, int n, std::vector<Row>& table) {
         table[i].floorMs = floors[1];
 }
 
-/// The resident memory of this process now, in MB.
-double residentMegabytes() {
+/// A memory figure of this process, in MB, from /proc/self/status: "VmRSS" (resident now) or
+/// "VmHWM" (the peak). Unlike getrusage's, /proc's high-water mark starts afresh at exec, so a
+/// child does not report the parent's peak.
+double statusMegabytes(const QByteArray& key) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (status.open(QIODevice::ReadOnly))
         for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmRSS:"))
-                return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+            if (line.startsWith(key + ':'))
+                return line.mid(key.size() + 1).trimmed().split(' ').value(0).toDouble() / 1024.0;
     return 0;
 }
 
@@ -336,7 +338,7 @@ void measureRefusedPaste(Bench& b) {
     b.select(1, 1);
     const QString lines = QStringLiteral("firma\tmarka\t80\t4000\n").repeated(1'000'000);
     QGuiApplication::clipboard()->setText(lines);
-    const double before = residentMegabytes();
+    const double before = statusMegabytes("VmRSS");
     QString refusal;
     platform::setErrorReporter(
         [&refusal](const QString& message, const std::function<void()>&) { refusal = message; });
@@ -346,18 +348,7 @@ void measureRefusedPaste(Bench& b) {
     std::printf(
         "\nrefusing a paste of 1000000 lines (median of 5): %.1f ms, resident memory %.1f MB "
         "before and %.1f MB after%s\n",
-        ms, before, residentMegabytes(), refusal.isEmpty() ? " (NOT REFUSED)" : "");
-}
-
-/// The peak resident memory of this process image. Unlike getrusage's, /proc's high-water mark
-/// starts afresh at exec, so a child does not report the parent's peak.
-double peakMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
+        ms, before, statusMegabytes("VmRSS"), refusal.isEmpty() ? " (NOT REFUSED)" : "");
 }
 
 /// Child mode: show the window, optionally with n entries (and `clears` undoable clears of lists
@@ -373,7 +364,7 @@ int child(int n, int clears) {
     if (n > 0)
         bench.fillKeepingHistory(n);
     QApplication::processEvents();
-    std::printf("shown %.1f\n", peakMegabytes());
+    std::printf("shown %.1f\n", statusMegabytes("VmHWM"));
     std::fflush(stdout);
     return 0;
 }

@@ -43,7 +43,7 @@ protected:
         if (!bytes)
             return {};
         if (bytes->isNull())
-            *bytes = bytes == &text   ? toTabSeparated(cells).toUtf8()
+            *bytes = bytes == &text   ? toTabSeparated(cells)
                      : bytes == &html ? toHtmlTable(cells)
                                       : toGnumericCells(cells);
         // A text asked for as a text (text(), html()) is given as one.

@@ -14,15 +14,11 @@
 namespace platform {
 namespace {
 
-GridRows rowsOf(const StringGridModel& cells) {
-    return GridRows{cells.fixedRows()};
-}
-
 /// The entry rows that the selection touches: top and bottom, bottom above top for none.
 std::pair<int, int> entryRowsIn(const StringGridModel& cells, const QRect& selection) {
     if (selection.isNull())
         return {0, -1};
-    const GridRows rows = rowsOf(cells);
+    const GridRows rows = cells.rowRule();
     return {std::max(selection.top(), rows.firstEntryRow()),
             std::min(selection.bottom(), rows.lastEntryRow(cells.gridRowCount()))};
 }
@@ -52,7 +48,7 @@ QPoint pasteCorner(const StringGridModel& cells, const QRect& selection) {
 /// The row count after `lines` rows are pasted from row `top`: rows that reach the blank last row
 /// become entry rows above a new one.
 qsizetype rowCountAfterPaste(const StringGridModel& cells, int top, qsizetype lines) {
-    const GridRows gridRows = rowsOf(cells);
+    const GridRows gridRows = cells.rowRule();
     const qsizetype lastRow = top + lines - 1;
     return lastRow < gridRows.blankRow(cells.gridRowCount()) ? cells.gridRowCount()
                                                              : gridRows.rowCountEndingAt(lastRow);
@@ -113,7 +109,7 @@ std::optional<RowInsertion> insertRowsEdit(const StringGridModel& cells, const Q
                                         "%1 rows more would make %2 rows, and the table holds at "
                                         "most %3.")
                 .arg(QString::number(count), QString::number(rowCount), QString::number(maxRows)));
-    const int top = std::max(selection.top(), rowsOf(cells).firstEntryRow());
+    const int top = std::max(selection.top(), cells.rowRule().firstEntryRow());
     return RowInsertion{top, QList<QStringList>(count, QStringList(cells.gridColCount())),
                         QCoreApplication::translate("platform", "Insert Rows")};
 }
@@ -128,7 +124,7 @@ std::optional<RowRemoval> deleteRowsEdit(const StringGridModel& cells, const QRe
 
 std::optional<RowOrder> sortEdit(const StringGridModel& cells, int col, SortKey key,
                                  Qt::SortOrder order, const QLocale& locale) {
-    const GridRows rows = rowsOf(cells);
+    const GridRows rows = cells.rowRule();
     if (col < cells.fixedCols() || col >= cells.gridColCount() ||
         !rows.hasEntryRows(cells.gridRowCount()))
         return std::nullopt;

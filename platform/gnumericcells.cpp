@@ -28,7 +28,7 @@ bool xmlCarries(QStringView text) {
            });
 }
 
-void putInteger(Utf8MarkupWriter& xml, qint64 value) {
+void putInteger(MarkupWriter& xml, qint64 value) {
     char digits[24];
     const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
     xml.put(QLatin1StringView(digits, end - digits));
@@ -42,7 +42,7 @@ bool gnumericCarries(const CopiedCells& cells) {
 
 QByteArray toGnumericCells(const CopiedCells& cells) {
     Q_ASSERT_X(gnumericCarries(cells), "toGnumericCells", "XML carries every text");
-    return Utf8MarkupWriter::written([&cells](Utf8MarkupWriter& xml) {
+    return MarkupWriter::written([&cells](MarkupWriter& xml) {
         xml.put(QLatin1StringView("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gnm:ClipboardRange "
                                   "xmlns:gnm=\"http://www.gnumeric.org/v10.dtd\" Cols=\""));
         putInteger(xml, cells.columnCount());

@@ -41,7 +41,7 @@ bool foldsSpaces(QStringView text) {
 } // namespace
 
 QByteArray toHtmlTable(const CopiedCells& cells) {
-    return Utf8MarkupWriter::written([&cells](Utf8MarkupWriter& html) {
+    return MarkupWriter::written([&cells](MarkupWriter& html) {
         html.put(QLatin1StringView("<html><head><meta charset=\"utf-8\"></head><body><table>"));
         for (qsizetype row = 0; row < cells.rowCount(); ++row) {
             html.put(QLatin1StringView("<tr>"));

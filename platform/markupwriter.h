@@ -1,33 +1,26 @@
 // SPDX-FileCopyrightText: 2026 the drivelist authors
 // SPDX-License-Identifier: MIT
 
-// markupwriter.h - HTML, XML and plain text written into a buffer sized beforehand.
+// markupwriter.h - HTML, XML and plain text written as UTF-8 into a buffer sized beforehand.
 #pragma once
 
 #include <QByteArray>
 #include <QLatin1StringView>
-#include <QString>
 #include <QStringView>
-
-#include <algorithm>
-#include <type_traits>
 
 namespace platform {
 
-/// Writes markup in two passes over the same code: the first only counts, the second writes into
-/// a buffer of exactly that size, so that a table of a million cells costs no reallocation and no
-/// string per cell. `Char` is char16_t for a QString, or char for UTF-8 in a QByteArray, the bytes
-/// that other programs read, written without a QString in between.
-template <typename Char> class BasicMarkupWriter {
+/// Writes UTF-8, the bytes other programs read from the clipboard, in two passes over the same
+/// code: the first only counts, the second writes into a buffer of exactly that size, so that a
+/// table of a million cells costs no reallocation and no string per cell.
+class MarkupWriter {
 public:
-    using Text = std::conditional_t<std::is_same_v<Char, char>, QByteArray, QString>;
-
     /// Runs `write(writer)` to count, then again to write; gives what it wrote. Linear.
-    template <typename Write> static Text written(const Write& write) {
-        BasicMarkupWriter counter(nullptr);
+    template <typename Write> static QByteArray written(const Write& write) {
+        MarkupWriter counter(nullptr);
         write(counter);
-        Text text(counter.length, Qt::Uninitialized);
-        BasicMarkupWriter writer(reinterpret_cast<Char*>(text.data()));
+        QByteArray text(counter.length, Qt::Uninitialized);
+        MarkupWriter writer(text.data());
         write(writer);
         return text;
     }
@@ -35,38 +28,31 @@ public:
     void put(QLatin1StringView markup) {
         if (out)
             for (qsizetype i = 0; i < markup.size(); ++i)
-                out[length + i] = Char(uchar(markup.data()[i]));
+                out[length + i] = markup.data()[i];
         length += markup.size();
     }
     void put(QStringView text) {
-        if constexpr (std::is_same_v<Char, char16_t>) {
-            if (out)
-                std::copy(text.utf16(), text.utf16() + text.size(), out + length);
-            length += text.size();
-        } else {
-            for (qsizetype i = 0; i < text.size(); ++i) {
-                char32_t c = text[i].unicode();
-                if (c < 0x80) {
-                    putByte(c);
-                    continue;
-                }
-                if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-                    text[i + 1].isLowSurrogate())
-                    c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
-                else if (QChar::isSurrogate(c))
-                    c = 0xFFFD; // a lone half, as QString::toUtf8() writes it
-                if (c < 0x800) {
-                    putByte(0xC0 | (c >> 6));
-                } else if (c < 0x10000) {
-                    putByte(0xE0 | (c >> 12));
-                    putByte(0x80 | ((c >> 6) & 0x3F));
-                } else {
-                    putByte(0xF0 | (c >> 18));
-                    putByte(0x80 | ((c >> 12) & 0x3F));
-                    putByte(0x80 | ((c >> 6) & 0x3F));
-                }
-                putByte(0x80 | (c & 0x3F));
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            char32_t c = text[i].unicode();
+            if (c < 0x80) {
+                putByte(c);
+                continue;
             }
+            if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+            else if (QChar::isSurrogate(c))
+                c = 0xFFFD; // a lone half, as QString::toUtf8() writes it
+            if (c < 0x800) {
+                putByte(0xC0 | (c >> 6));
+            } else if (c < 0x10000) {
+                putByte(0xE0 | (c >> 12));
+                putByte(0x80 | ((c >> 6) & 0x3F));
+            } else {
+                putByte(0xF0 | (c >> 18));
+                putByte(0x80 | ((c >> 12) & 0x3F));
+                putByte(0x80 | ((c >> 6) & 0x3F));
+            }
+            putByte(0x80 | (c & 0x3F));
         }
     }
     /// `text` with &, <, > and " written as entities, a line feed as `lineBreak`, a carriage
@@ -110,19 +96,16 @@ public:
     }
 
 private:
-    explicit BasicMarkupWriter(Char* out) : out(out) {}
+    explicit MarkupWriter(char* out) : out(out) {}
 
     void putByte(char32_t byte) {
         if (out)
-            out[length] = Char(byte);
+            out[length] = char(byte);
         ++length;
     }
 
-    Char* out; ///< null while counting
+    char* out; ///< null while counting
     qsizetype length = 0;
 };
-
-using MarkupWriter = BasicMarkupWriter<char16_t>;
-using Utf8MarkupWriter = BasicMarkupWriter<char>;
 
 } // namespace platform

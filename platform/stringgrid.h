@@ -57,7 +57,7 @@ public:
     void setColCount(int columns);
     int fixedRows() const;
     /// Which row shows what: the heading row, the entry rows, the blank last row.
-    GridRows gridRows() const { return GridRows{fixedRows()}; }
+    GridRows gridRows() const { return cellModel->rowRule(); }
     /// None or one: the heading row.
     void setFixedRows(int rows);
     int fixedCols() const;

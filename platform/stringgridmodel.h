@@ -6,6 +6,7 @@
 #pragma once
 
 #include "gridedit.h"
+#include "gridrows.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -58,6 +59,8 @@ public:
     void setGridColCount(int count);
     int fixedRows() const { return fixedRowCount; }
     int fixedCols() const { return fixedColCount; }
+    /// Which row shows what: the heading row, the entry rows, the blank last row.
+    GridRows rowRule() const { return GridRows{fixedRowCount}; }
     /// One fixed row at most: it is shown as the one header row.
     void setFixedRows(int count);
     /// One fixed column at most: it is shown as the one header column.

@@ -20,7 +20,7 @@ bool needsQuotes(QStringView cell) {
 
 } // namespace
 
-QString toTabSeparated(const CopiedCells& cells) {
+QByteArray toTabSeparated(const CopiedCells& cells) {
     return MarkupWriter::written([&cells](MarkupWriter& text) {
         for (qsizetype row = 0; row < cells.rowCount(); ++row) {
             for (qsizetype col = 0; col < cells.columnCount(); ++col) {

@@ -6,15 +6,16 @@
 
 #include "copiedcells.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace platform {
 
-/// One line per row, each ending with a newline, cells separated by tabs. A cell holding a tab,
-/// a line break or a double quote is written in double quotes, its quotes doubled. Linear.
-QString toTabSeparated(const CopiedCells& cells);
+/// UTF-8: one line per row, each ending with a newline, cells separated by tabs. A cell holding a
+/// tab, a line break or a double quote is written in double quotes, its quotes doubled. Linear.
+QByteArray toTabSeparated(const CopiedCells& cells);
 
 /// The rows of tab-separated text: lines end with LF or CRLF, and one final line end adds no row;
 /// a cell that starts with a double quote runs to the matching quote, tabs and line breaks
