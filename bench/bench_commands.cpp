@@ -10,10 +10,10 @@
 #include "window/Unit1.h"
 #include "window/textfield.h"
 
+#include "grid/stringgrid.h"
+#include "grid/stringgridmodel.h"
 #include "platform/conversions.h"
 #include "platform/errorboundary.h"
-#include "platform/stringgrid.h"
-#include "platform/stringgridmodel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,7 +70,7 @@ constexpr std::int32_t kOnlyTheLast = 999999;
 class Bench {
 public:
     explicit Bench(TForm1* form)
-        : form(form), grid(form->findChild<platform::StringGrid*>("StringGrid1")) {}
+        : form(form), grid(form->findChild<grid::StringGrid*>("StringGrid1")) {}
 
     /// The list of n entries shown in the grid, built without timing it and with no history; the
     /// last is priced kOnlyTheLast.
@@ -123,7 +123,7 @@ public:
 
     /// Blanks every cell below the heading, so that the next repaint writes them all anew.
     void blank() const {
-        platform::GridUpdate update(grid->gridModel());
+        grid::GridUpdate update(grid->gridModel());
         for (int row = grid->gridRows().firstEntryRow(); row < grid->RowCount(); ++row)
             for (int col = 1; col <= 4; ++col)
                 grid->setCells(col, row, QString());
@@ -131,7 +131,7 @@ public:
 
     /// Produces the 4 x n texts of n entries and stores them in the model: no list walk at all.
     void floor(const std::vector<vint>& entries) const {
-        platform::GridUpdate update(grid->gridModel());
+        grid::GridUpdate update(grid->gridModel());
         int row = grid->gridRows().firstEntryRow();
         for (const vint& r : entries) {
             grid->setCells(1, row, fieldText(r.firma));
@@ -162,7 +162,7 @@ public:
     }
 
     TForm1* form;
-    platform::StringGrid* grid;
+    grid::StringGrid* grid;
 };
 
 struct Row {

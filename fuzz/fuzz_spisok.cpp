@@ -10,7 +10,7 @@
 
 #include "list/nodeallocator.h"
 #include "list/spisok.h"
-#include "tests/exhaustedheap.h"
+#include "tests/list/exhaustedheap.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

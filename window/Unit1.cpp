@@ -10,13 +10,13 @@
 #include "textfield.h"
 #include "ui_Unit1.h"
 
+#include "grid/stringgrid.h"
+#include "grid/stringgridmodel.h"
 #include "platform/conversions.h"
 #include "platform/enterkey.h"
 #include "platform/errorboundary.h"
 #include "platform/fontmap.h"
 #include "platform/labeltext.h"
-#include "platform/stringgrid.h"
-#include "platform/stringgridmodel.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -77,8 +77,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     // noted for the user.
     connect(history, &QUndoStack::indexChanged, this,
             [this] { listTable().noteEditsOver(drives); });
-    platform::StringGrid* grid = ui->StringGrid1;
-    grid->setEditHandler([this, grid](const platform::GridEdit& edit) {
+    grid::StringGrid* grid = ui->StringGrid1;
+    grid->setEditHandler([this, grid](const grid::GridEdit& edit) {
         std::visit(
             [this, grid]<typename Edit>(const Edit& e) {
                 pushStep(std::make_unique<GridEditCommand<Edit>>(grid, e));
@@ -131,7 +131,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
 }
 
 void TForm1::layOutGrid() {
-    platform::StringGrid* grid = ui->StringGrid1;
+    grid::StringGrid* grid = ui->StringGrid1;
     const QRect stored = grid->geometry();
     gridMargins = QSize(width() - stored.right() - 1, height() - stored.bottom() - 1);
     // Narrowed, the grid keeps its heading column and one column in view, and scrolls sideways.
@@ -149,7 +149,7 @@ void TForm1::layOutGrid() {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The grid follows the window's right and bottom edges; everything else stays in place.
-    platform::StringGrid* grid = ui->StringGrid1;
+    grid::StringGrid* grid = ui->StringGrid1;
     grid->resize(std::max(gridMinimum.width(), width() - grid->x() - gridMargins.width()),
                  std::max(gridMinimum.height(), height() - grid->y() - gridMargins.height()));
 }
@@ -245,7 +245,7 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
     // the grid as typed. Every bad cell is named at once, so that a sheet is mended in one round;
     // the first becomes current.
     const ListTable table = listTable();
-    const platform::GridRows rows = table.rowRule();
+    const grid::GridRows rows = table.rowRule();
     spisok rebuilt;
     RefusedCells refused;
     for (int row = rows.firstEntryRow(); row < rows.blankRow(ui->StringGrid1->RowCount()); ++row) {

@@ -6,9 +6,9 @@
 
 #include "listtable.h"
 
+#include "grid/gridedit.h"
+#include "grid/stringgrid.h"
 #include "list/spisok.h"
-#include "platform/gridedit.h"
-#include "platform/stringgrid.h"
 
 #include <QString>
 #include <QUndoCommand>
@@ -116,15 +116,15 @@ private:
     spisok other;
 };
 
-/// An edit of the table's cells (platform::GridEdit): texts typed, pasted, cut or deleted, rows
+/// An edit of the table's cells (grid::GridEdit): texts typed, pasted, cut or deleted, rows
 /// sorted, put in or taken out. Undo carries out its inverse, taken from the cells as the edit
 /// found them. An edit that changes nothing is no step.
 template <typename Edit> class GridEditCommand : public QUndoCommand {
 public:
-    GridEditCommand(platform::StringGrid* grid, Edit edit)
+    GridEditCommand(grid::StringGrid* grid, Edit edit)
         : QUndoCommand(edit.name), grid(grid), after(std::move(edit)),
           before(grid->gridModel()->inverseOf(after)) {
-        setObsolete(platform::changesNothing(after, before));
+        setObsolete(grid::changesNothing(after, before));
     }
     void redo() override {
         grid->gridModel()->apply(after);
@@ -136,7 +136,7 @@ public:
     }
 
 private:
-    platform::StringGrid* grid;
+    grid::StringGrid* grid;
     Edit after;
-    decltype(std::declval<platform::StringGridModel>().inverseOf(std::declval<Edit>())) before;
+    decltype(std::declval<grid::StringGridModel>().inverseOf(std::declval<Edit>())) before;
 };

@@ -104,15 +104,7 @@
     </message>
 </context>
 <context>
-    <name>platform</name>
-    <message>
-        <source>Out of memory: the command was not carried out.</source>
-        <translation>Недостаточно памяти: команда не выполнена.</translation>
-    </message>
-    <message>
-        <source>The command failed with an unknown error.</source>
-        <translation>Команда не выполнена из-за неизвестной ошибки.</translation>
-    </message>
+    <name>grid</name>
     <message>
         <source>Edit a cell</source>
         <translation>правку ячейки</translation>
@@ -196,6 +188,17 @@
     <message>
         <source>Line %1 of the clipboard holds %2 cells, but only %3 fit from column %4 to %5.</source>
         <translation>Строка %1 буфера обмена содержит ячеек: %2, а от столбца %4 до %5 помещается только %3.</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>Out of memory: the command was not carried out.</source>
+        <translation>Недостаточно памяти: команда не выполнена.</translation>
+    </message>
+    <message>
+        <source>The command failed with an unknown error.</source>
+        <translation>Команда не выполнена из-за неизвестной ошибки.</translation>
     </message>
 </context>
 </TS>

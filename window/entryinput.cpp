@@ -6,9 +6,9 @@
 
 #include "textfield.h"
 
+#include "grid/stringgrid.h"
 #include "platform/conversions.h"
 #include "platform/exception.h"
-#include "platform/stringgrid.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -34,7 +34,7 @@ std::function<void()> EntryInput::leadBack() const {
             edit->setFocus(Qt::OtherFocusReason);
             edit->selectAll();
         };
-    return [grid = QPointer<platform::StringGrid>(grid), col = col, row = row] {
+    return [grid = QPointer<grid::StringGrid>(grid), col = col, row = row] {
         if (grid)
             grid->goToCell(col, row);
     };

@@ -17,15 +17,17 @@ class QLabel;
 class QLineEdit;
 namespace platform {
 class Exception;
+}
+namespace grid {
 class StringGrid;
-} // namespace platform
+}
 
 /// One place where the user types a value: an edit under its caption, or a cell of the grid.
 /// It holds only where the value is, so it is cheap to make for every cell.
 class EntryInput {
 public:
     EntryInput(QLineEdit* edit, const QLabel* caption) : edit(edit), caption(caption) {}
-    EntryInput(platform::StringGrid* grid, int col, int row) : grid(grid), col(col), row(row) {}
+    EntryInput(grid::StringGrid* grid, int col, int row) : grid(grid), col(col), row(row) {}
 
     QString typedText() const;
     /// What the user calls it: the edit's caption, or the cell's row and column with the
@@ -38,7 +40,7 @@ public:
 private:
     QLineEdit* edit = nullptr;
     const QLabel* caption = nullptr;
-    platform::StringGrid* grid = nullptr;
+    grid::StringGrid* grid = nullptr;
     int col = 0;
     int row = 0;
 };

@@ -6,11 +6,11 @@
 
 #include "textfield.h"
 
+#include "grid/rowsort.h"
+#include "grid/stringgrid.h"
+#include "grid/stringgridmodel.h"
 #include "platform/conversions.h"
 #include "platform/quoted.h"
-#include "platform/rowsort.h"
-#include "platform/stringgrid.h"
-#include "platform/stringgridmodel.h"
 
 #include <QCoreApplication>
 
@@ -28,24 +28,24 @@ struct Column {
     /// Whether `cell` already shows the field of `p`, found without building its text.
     bool (*isShownIn)(QStringView cell, const node& p);
     QString (*cellText)(const node& p);
-    platform::SortKey sortKey;
+    grid::SortKey sortKey;
 };
 constexpr std::array<Column, 4> kColumns = {{
     {1, "firma", [](QStringView t, const node& p) { return isFieldText(t, p.firma); },
-     [](const node& p) { return fieldText(p.firma); }, platform::SortKey::Text},
+     [](const node& p) { return fieldText(p.firma); }, grid::SortKey::Text},
     {2, "marka", [](QStringView t, const node& p) { return isFieldText(t, p.marka); },
-     [](const node& p) { return fieldText(p.marka); }, platform::SortKey::Text},
+     [](const node& p) { return fieldText(p.marka); }, grid::SortKey::Text},
     {3, "objom", [](QStringView t, const node& p) { return platform::isIntText(t, p.objom); },
-     [](const node& p) { return platform::IntToStr(p.objom); }, platform::SortKey::Integer},
+     [](const node& p) { return platform::IntToStr(p.objom); }, grid::SortKey::Integer},
     {4, "zena", [](QStringView t, const node& p) { return platform::isIntText(t, p.zena); },
-     [](const node& p) { return platform::IntToStr(p.zena); }, platform::SortKey::Integer},
+     [](const node& p) { return platform::IntToStr(p.zena); }, grid::SortKey::Integer},
 }};
 
 /// Calls `differs(column, row, p)` for every cell below the headings whose text is not what the
 /// list puts there: `p` is the entry of that row, or null where the row should be blank. Walks the
 /// list once and builds no text.
 template <typename Differs>
-void forEachDifference(const platform::StringGrid* grid, const spisok& s, const Differs& differs) {
+void forEachDifference(const grid::StringGrid* grid, const spisok& s, const Differs& differs) {
     const int rowCount = grid->RowCount();
     int row = grid->gridRows().firstEntryRow();
     for (const node* p = s.headNode(); p && row < rowCount; p = p->next, ++row)
@@ -60,7 +60,7 @@ void forEachDifference(const platform::StringGrid* grid, const spisok& s, const 
 
 } // namespace
 
-platform::GridRows ListTable::rowRule() const {
+grid::GridRows ListTable::rowRule() const {
     return grid->gridRows();
 }
 
@@ -72,7 +72,7 @@ void ListTable::writeHeadings() const {
 }
 
 void ListTable::show(const spisok& s) const {
-    platform::GridUpdate update(grid->gridModel());
+    grid::GridUpdate update(grid->gridModel());
     // Only cells whose text changes are written, so a repaint after a change near the end costs
     // comparisons rather than new strings.
     forEachDifference(grid, s, [this](const Column& column, int row, const node* p) {
@@ -103,7 +103,7 @@ void ListTable::noteEditsOver(const spisok& s) const {
     grid->gridModel()->setNoter([grid = grid, entries](int col, int row) -> QString {
         const auto column = std::find_if(kColumns.begin(), kColumns.end(),
                                          [col](const Column& c) { return c.col == col; });
-        const platform::GridRows rows = grid->gridRows();
+        const grid::GridRows rows = grid->gridRows();
         if (column == kColumns.end() || row < rows.firstEntryRow())
             return {};
         const QString& cell = grid->Cells(col, row);
@@ -133,7 +133,7 @@ bool ListTable::showsOnly(const spisok& s, const TableEdits& edits) const {
 void ListTable::restore(const spisok& s, const TableEdits& edits) const {
     grid->setRowCount(edits.rowCount);
     show(s);
-    platform::GridUpdate update(grid->gridModel());
+    grid::GridUpdate update(grid->gridModel());
     for (const TableEdits::Cell& cell : edits.cells)
         grid->setCells(cell.col, cell.row, cell.text);
 }

@@ -7,15 +7,15 @@
 
 #include "entryinput.h"
 
+#include "grid/gridrows.h"
 #include "list/spisok.h"
-#include "platform/gridrows.h"
 
 #include <QString>
 
 #include <array>
 #include <vector>
 
-namespace platform {
+namespace grid {
 class StringGrid;
 }
 
@@ -32,13 +32,13 @@ struct TableEdits {
 };
 
 /// The grid as the view of a list of entries: the headings "firma", "marka", "objom" and "zena"
-/// in the heading row, each entry in its row (platform::GridRows) with its four fields in columns
+/// in the heading row, each entry in its row (grid::GridRows) with its four fields in columns
 /// 1 to 4, numbers in decimal, and the blank last row. Holds only the grid, so it is copied freely.
 class ListTable {
 public:
-    explicit ListTable(platform::StringGrid* grid) : grid(grid) {}
+    explicit ListTable(grid::StringGrid* grid) : grid(grid) {}
 
-    platform::GridRows rowRule() const;
+    grid::GridRows rowRule() const;
 
     /// Writes the four headings, and has the number columns sort as integers.
     void writeHeadings() const;
@@ -69,5 +69,5 @@ public:
     void showEntry(std::int32_t index, bool select = false) const;
 
 private:
-    platform::StringGrid* grid;
+    grid::StringGrid* grid;
 };

@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
+// clipboardcells.cpp - cells as they travel through the clipboard.
+#include "clipboardcells.h"
+
+#include "gnumericcells.h"
+#include "htmltable.h"
+#include "tabseparated.h"
+
+#include <QMimeData>
+
+#include <optional>
+#include <utility>
+
+namespace clipboard {
+
+namespace {
+
+constexpr QLatin1StringView kText("text/plain");
+constexpr QLatin1StringView kHtml("text/html");
+
+/// The formats of a copy, each written from the cells when first asked for and kept as the bytes
+/// another program reads.
+class CellsMimeData : public QMimeData {
+public:
+    explicit CellsMimeData(CopiedCells copied) : cells(std::move(copied)) {
+        offered = {kText, kHtml, kOwnCellsFormat};
+        if (cells.rowCount() > 0 && gnumericCarries(cells))
+            offered << kGnumericFormat;
+    }
+
+    QStringList formats() const override { return offered; }
+    bool hasFormat(const QString& mimeType) const override { return offered.contains(mimeType); }
+
+protected:
+    QVariant retrieveData(const QString& mimeType, QMetaType type) const override {
+        QByteArray* bytes = mimeType == kText || mimeType == kOwnCellsFormat ? &text
+                            : mimeType == kHtml                              ? &html
+                            : offered.contains(kGnumericFormat) && mimeType == kGnumericFormat
+                                ? &gnumeric
+                                : nullptr;
+        if (!bytes)
+            return {};
+        if (bytes->isNull())
+            *bytes = bytes == &text   ? toTabSeparated(cells)
+                     : bytes == &html ? toHtmlTable(cells)
+                                      : toGnumericCells(cells);
+        // A text asked for as a text (text(), html()) is given as one.
+        if (type.id() == QMetaType::QString && bytes != &gnumeric)
+            return QString::fromUtf8(*bytes);
+        return *bytes;
+    }
+
+private:
+    const CopiedCells cells;
+    QStringList offered;
+    mutable QByteArray text; ///< tab-separated, which this program's own cells are too
+    mutable QByteArray html;
+    mutable QByteArray gnumeric;
+};
+
+} // namespace
+
+QMimeData* mimeDataOf(CopiedCells cells) {
+    return new CellsMimeData(std::move(cells));
+}
+
+ClipboardTable::ClipboardTable(const QMimeData* data) {
+    if (!data)
+        return;
+    if (data->hasFormat(kOwnCellsFormat)) {
+        format = Format::OwnCells;
+        text = QString::fromUtf8(data->data(kOwnCellsFormat));
+        count = tabSeparatedRowCount(text);
+        return;
+    }
+    if (data->hasFormat(kGnumericFormat)) {
+        // Gnumeric's own cells hold its numbers whole, where its HTML shows them as a narrow
+        // column does (2.147E+09).
+        gnumeric = data->data(kGnumericFormat);
+        if (const std::optional<qsizetype> rows = gnumericRowCount(gnumeric)) {
+            format = Format::Gnumeric;
+            count = *rows;
+            return;
+        }
+    }
+    if (data->hasText())
+        text = data->text();
+    if (data->hasHtml()) {
+        html = data->html();
+        if (const std::optional<std::vector<int>> widths = htmlTableRowWidths(html)) {
+            format = Format::Html;
+            count = qsizetype(widths->size());
+            return;
+        }
+    }
+    format = Format::Text;
+    count = tabSeparatedRowCount(text);
+}
+
+QList<QStringList> ClipboardTable::rows() const {
+    if (format == Format::Gnumeric)
+        return fromGnumericCells(gnumeric).value_or(QList<QStringList>());
+    if (format == Format::Html)
+        if (std::optional<QList<QStringList>> table = fromHtmlTable(html))
+            return *std::move(table);
+    return fromTabSeparated(text);
+}
+
+bool offersCells(const QMimeData* data) {
+    return data && ((data->hasText() && !data->text().isEmpty()) || data->hasHtml() ||
+                    data->hasFormat(kOwnCellsFormat) || data->hasFormat(kGnumericFormat));
+}
+
+} // namespace clipboard

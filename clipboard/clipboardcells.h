@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
+// clipboardcells.h - cells as they travel through the clipboard, in every format offered or read.
+#pragma once
+
+#include "copiedcells.h"
+
+#include <QByteArray>
+#include <QLatin1StringView>
+#include <QList>
+#include <QStringList>
+
+class QMimeData;
+
+namespace clipboard {
+
+/// The cells exactly as this program copied them, read first when pasting into it: an HTML table
+/// cannot hold every text (a carriage return, say).
+inline constexpr QLatin1StringView kOwnCellsFormat("application/x-drivelist-cells");
+
+/// Cells as the clipboard carries them: tab-separated text (toTabSeparated()), an HTML table
+/// (toHtmlTable()), Gnumeric's cells (toGnumericCells()) and this program's own cells, the integers
+/// of number columns as numbers. Each format is written when it is first asked for (by a paste
+/// here or in another program), so copying costs only the cells. The caller owns it.
+QMimeData* mimeDataOf(CopiedCells cells);
+
+/// The rows a paste writes, from the best format offered: this program's own cells, or else
+/// Gnumeric's, or else the first table of the HTML, or else the tab-separated text. Read in two
+/// steps, so that a paste too large is refused before any cell is built: how many rows, then the
+/// rows. Each format is taken from the clipboard once.
+class ClipboardTable {
+public:
+    explicit ClipboardTable(const QMimeData* data);
+
+    /// How many rows rows() gives, counted without building a cell. Linear.
+    qsizetype rowCount() const { return count; }
+    /// The rows; none from none.
+    QList<QStringList> rows() const;
+
+private:
+    enum class Format { None, OwnCells, Gnumeric, Html, Text };
+    Format format = Format::None;
+    QString text; ///< the own cells or the plain text, tab-separated
+    QString html;
+    QByteArray gnumeric;
+    qsizetype count = 0;
+};
+
+/// Whether a paste of `data` would find anything to write. Cheap: reads no text but the plain.
+bool offersCells(const QMimeData* data);
+
+} // namespace clipboard

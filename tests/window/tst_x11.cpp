@@ -1,0 +1,320 @@
+// SPDX-FileCopyrightText: 2026 the drivelist authors
+// SPDX-License-Identifier: MIT
+
+// tst_x11.cpp - the window in a real X server, among real programs: the table's keys pressed
+// through the X server (xdotool, XTest), as a keyboard sends them, and the clipboard filled and
+// read by another process (xclip) with what LibreOffice Calc, Gnumeric and Chromium wrote. CTest
+// runs it under Xvfb on the xcb platform; every wait is for what it checks, never for a time.
+#include "windowtest.h"
+
+#include "grid/stringgrid.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QProcess>
+#include <QTest>
+#include <QUndoStack>
+
+#include <memory>
+
+namespace {
+
+using Rows = QList<QStringList>;
+
+/// The warnings Qt printed, to find an ambiguous shortcut among them.
+QStringList warnings;
+
+void recordWarnings(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtWarningMsg)
+        warnings << message;
+}
+
+/// Presses keys through the X server, as a keyboard does: xdotool's names, one chord each.
+void press(const QStringList& chords) {
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), QStringList{"key", "--delay", "20"} + chords);
+    // xdotool needs nothing of this process, so waiting for it cannot deadlock.
+    QVERIFY(xdotool.waitForFinished(10000));
+    QCOMPARE(xdotool.exitCode(), 0);
+}
+
+QString payload(const QString& file) {
+    return QStringLiteral(QT_TESTCASE_SOURCEDIR "/../clipboard/payloads/") + file;
+}
+
+} // namespace
+
+class tst_x11 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void tableKeysAsAKeyboardSendsThem_data();
+    void tableKeysAsAKeyboardSendsThem();
+    void menuKeysOpenTheTableMenu();
+    void pastesWhatOtherProgramsWrote_data();
+    void pastesWhatOtherProgramsWrote();
+    void copiesAsSpreadsheetsReadThem();
+
+private:
+    /// Makes the window active and the grid's cell (col, row) current, with the focus.
+    void focusCell(int col, int row);
+    /// Has another program own the clipboard, offering `file` as `target` alone.
+    void offer(const QString& target, const QString& file);
+    /// What another program reads from the clipboard as `target`.
+    QByteArray readAsAnotherProgram(const QString& target);
+    /// Column 1 of every row below the headings.
+    QStringList firmasShown() const;
+
+    std::unique_ptr<WindowTest> w;
+    std::unique_ptr<QProcess> owner; ///< the program that owns the clipboard, when not this one
+};
+
+void tst_x11::initTestCase() {
+    QCOMPARE(QGuiApplication::platformName(), "xcb");
+    qInstallMessageHandler(recordWarnings);
+}
+
+void tst_x11::init() {
+    warnings.clear();
+    w = std::make_unique<WindowTest>();
+    w->form()->activateWindow();
+    QTRY_VERIFY(w->form()->isActiveWindow());
+}
+
+void tst_x11::cleanup() {
+    w.reset();
+    if (owner) {
+        owner->kill();
+        owner->waitForFinished();
+        owner.reset();
+    }
+    QVERIFY2(!warnings.join('\n').contains("Ambiguous shortcut"), qPrintable(warnings.join('\n')));
+}
+
+void tst_x11::focusCell(int col, int row) {
+    w->grid()->goToCell(col, row);
+    w->grid()->selectionModel()->select(w->grid()->cellIndex(col, row),
+                                        QItemSelectionModel::ClearAndSelect);
+    QTRY_COMPARE(QApplication::focusWidget(), w->grid());
+}
+
+void tst_x11::offer(const QString& target, const QString& file) {
+    owner = std::make_unique<QProcess>();
+    owner->setStandardInputFile(file);
+    // -quiet: it stays in the foreground, serving the clipboard until another program owns it.
+    owner->start(QStringLiteral("xclip"),
+                 {"-quiet", "-selection", "clipboard", "-t", target, "-i"});
+    QVERIFY(owner->waitForStarted());
+    // Qt calls the X11 target of plain text by its MIME type. The paste may go ahead once this
+    // program reads the payload itself, from the new owner.
+    const QString mimeType = target == "UTF8_STRING" ? QStringLiteral("text/plain") : target;
+    QFile source(file);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    QTRY_VERIFY_WITH_TIMEOUT(!clipboard->ownsClipboard() && clipboard->mimeData() &&
+                                 clipboard->mimeData()->data(mimeType) == bytes,
+                             10000);
+}
+
+QByteArray tst_x11::readAsAnotherProgram(const QString& target) {
+    QProcess reader;
+    reader.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", target});
+    // This process serves the request while the reader waits: the event loop must run.
+    if (!QTest::qWaitFor([&reader] { return reader.state() == QProcess::NotRunning; }, 10000))
+        qWarning("xclip could not read the clipboard as %s", qPrintable(target));
+    return reader.readAllStandardOutput();
+}
+
+QStringList tst_x11::firmasShown() const {
+    QStringList firmas;
+    for (const QStringList& row : w->rows())
+        firmas << row.first();
+    return firmas;
+}
+
+void tst_x11::tableKeysAsAKeyboardSendsThem_data() {
+    QTest::addColumn<QStringList>("chords"); // pressed with entry B's cell current
+    QTest::addColumn<QStringList>("firmas"); // column 1 afterwards, the blank last row included
+    QTest::addColumn<QPoint>("history");     // steps recorded, and steps done, afterwards
+    QTest::addColumn<QString>("clipboard");  // the clipboard's text afterwards, when it counts
+    // Three entries added: three steps.
+    const QStringList inserted = {"A", "", "B", "C", ""};
+    const QStringList deleted = {"A", "C", ""};
+    const QStringList blanked = {"A", "", "C", ""};
+    QTest::newRow("Ctrl++ as typed, Ctrl+Shift+=: a row above")
+        << QStringList{"ctrl+shift+equal"} << inserted << QPoint(4, 4) << "";
+    QTest::newRow("Ctrl and the keypad's +")
+        << QStringList{"ctrl+KP_Add"} << inserted << QPoint(4, 4) << "";
+    QTest::newRow("Ctrl+-: the row taken out")
+        << QStringList{"ctrl+minus"} << deleted << QPoint(4, 4) << "";
+    QTest::newRow("Ctrl and the keypad's -")
+        << QStringList{"ctrl+KP_Subtract"} << deleted << QPoint(4, 4) << "";
+    QTest::newRow("Del blanks") << QStringList{"Delete"} << blanked << QPoint(4, 4) << "";
+    QTest::newRow("Ctrl+X cuts") << QStringList{"ctrl+x"} << blanked << QPoint(4, 4) << "B\n";
+    QTest::newRow("Ctrl+C, then Ctrl+V a row below")
+        << QStringList{"ctrl+c", "Down", "ctrl+v"} << QStringList{"A", "B", "B", ""} << QPoint(4, 4)
+        << "B\n";
+    QTest::newRow("Ctrl+A selects the entries")
+        << QStringList{"ctrl+a", "Delete"} << QStringList{"", "", "", ""} << QPoint(4, 4) << "";
+    QTest::newRow("Ctrl+Z undoes")
+        << QStringList{"Delete", "ctrl+z"} << QStringList{"A", "B", "C", ""} << QPoint(4, 3) << "";
+    QTest::newRow("Ctrl+Shift+Z redoes")
+        << QStringList{"Delete", "ctrl+z", "ctrl+shift+z"} << blanked << QPoint(4, 4) << "";
+    QTest::newRow("Ctrl+Y redoes")
+        << QStringList{"Delete", "ctrl+z", "ctrl+y"} << blanked << QPoint(4, 4) << "";
+    QTest::newRow("F2 edits; Ctrl+A inside the editor is the editor's")
+        << QStringList{"F2", "ctrl+a", "x", "Return"} << QStringList{"A", "x", "C", ""}
+        << QPoint(4, 4) << "";
+}
+
+void tst_x11::tableKeysAsAKeyboardSendsThem() {
+    QFETCH(QStringList, chords);
+    QFETCH(QStringList, firmas);
+    QFETCH(QPoint, history);
+    QFETCH(QString, clipboard);
+    w->addAll({"A|a|1|1", "B|b|2|2", "C|c|3|3"});
+    focusCell(1, 2);
+    press(chords);
+    const QUndoStack* steps = w->form()->undoStack();
+    QTRY_COMPARE(QPoint(steps->count(), steps->index()), history);
+    QTRY_COMPARE(firmasShown(), firmas);
+    if (!clipboard.isEmpty())
+        QCOMPARE(QString::fromUtf8(readAsAnotherProgram("UTF8_STRING")), clipboard);
+    QVERIFY2(w->errors.isEmpty(), qPrintable(w->errors.join('\n')));
+}
+
+void tst_x11::menuKeysOpenTheTableMenu() {
+    focusCell(1, 1);
+    for (const char* key : {"shift+F10", "Menu"}) {
+        press({key});
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        press({"Escape"});
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+    }
+}
+
+void tst_x11::pastesWhatOtherProgramsWrote_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<Rows>("cells");     // columns 1 to 4 of the rows pasted
+    QTest::addColumn<QPoint>("deleted"); // entry rows then taken out with Ctrl+-, first to last
+    QTest::addColumn<Rows>("accepted");  // the list after accept; empty: refused
+    QTest::addColumn<QStringList>("refusals"); // what the refusal names, line by line
+    const Rows calc = {{"seagate", "barracuda", "80", "4000"},
+                       {"WD", "Blue P300", "-1", "-2500"},
+                       {"", "", "", ""},
+                       {"=1+1", "007", "+7", "1000000"},
+                       {"1E5", "01/02/24", "a b", "-2147483648"},
+                       {"Сигейт", "Барракуда", "500", "12500"}};
+    const Rows kept = {calc[0], calc[1], calc[5]};
+    QTest::newRow("LibreOffice Calc's HTML: empty cells as <br>")
+        << "calc-7.4.html"
+        << "text/html" << calc << QPoint(3, 5) << kept << QStringList{};
+    Rows calcText = calc;
+    calcText[4][2] = "a  b"; // spaces that the HTML folds, as a browser does
+    QTest::newRow("LibreOffice Calc's text")
+        << "calc-7.4.txt"
+        << "UTF8_STRING" << calcText << QPoint(3, 5) << kept << QStringList{};
+    const Rows gnumeric = {{"seagate", "barracuda", "80", "4000"},
+                           {"WD", "Blue\nP300", "-1", "-2500"},
+                           {"", "", "", ""},
+                           {"=1+1", "007", "+7", "1000000"},
+                           {"Maxtor", "DiamondMax", "2147483647", "-2147483648"},
+                           {"Сигейт", "Барракуда", "500", "12500"}};
+    // DiamondMax is a letter too long, which accept names; the numbers beside it pass.
+    QTest::newRow("Gnumeric's own cells: numbers whole")
+        << "gnumeric-1.12.55.xml"
+        << "application/x-gnumeric" << gnumeric << QPoint(2, 4) << Rows{}
+        << QStringList{"Row 2, column 2 (marka): '\u2068DiamondMax\u2069' is 10"};
+    Rows shown = gnumeric;
+    shown[1] = {"WD", "Blue\nP300", "\u22121", "\u22122500"};
+    shown[4] = {"Maxtor", "DiamondMax", "2.147E+09", "\u22122.15E+09"};
+    QTest::newRow("Gnumeric's HTML: U+2212 read, a narrow column's number refused")
+        << "gnumeric-1.12.55.html"
+        << "text/html" << shown << QPoint(2, 4) << Rows{}
+        << QStringList{
+               "3 cells cannot be accepted:", "Row 2, column 2 (marka): '\u2068DiamondMax\u2069'",
+               "Row 2, column 3 (objom): '\u20682.147E+09\u2069'",
+               "Row 2, column 4 (zena): '\u2068\u22122.15E+09\u2069'"};
+    QTest::newRow("Chromium's table: a heading row, a line break, a blank row")
+        << "chromium-156.html"
+        << "text/html"
+        << Rows{{"firma", "marka", "objom", "zena"},
+                {"seagate", "barracuda", "80", "4\u202F000"},
+                {"WD", "Blue\nP300", "\u22121", "\u22122\u202F500"},
+                {"", "", "", ""},
+                {"Сигейт", "Барракуда", "500", "12\u00A0500"}}
+        << QPoint() << Rows{}
+        << QStringList{"4 cells and blank rows cannot be accepted:",
+                       "Row 1, column 3 (objom): '\u2068objom\u2069'",
+                       "Row 1, column 4 (zena): '\u2068zena\u2069'",
+                       "Row 3, column 2 (marka): '\u2068Blue<U+000A>P300\u2069'", "Row 4 is blank"};
+}
+
+void tst_x11::pastesWhatOtherProgramsWrote() {
+    QFETCH(QString, file);
+    QFETCH(QString, target);
+    QFETCH(Rows, cells);
+    QFETCH(QPoint, deleted);
+    QFETCH(Rows, accepted);
+    QFETCH(QStringList, refusals);
+    offer(target, payload(file));
+    focusCell(1, 1);
+    press({"ctrl+v"});
+    QTRY_COMPARE(w->rows().mid(0, cells.size()), cells);
+    QCOMPARE(w->grid()->RowCount(), cells.size() + 2);
+    if (!deleted.isNull()) {
+        focusCell(1, deleted.x());
+        w->grid()->selectionModel()->select(QItemSelection(w->grid()->cellIndex(1, deleted.x()),
+                                                           w->grid()->cellIndex(4, deleted.y())),
+                                            QItemSelectionModel::ClearAndSelect);
+        press({"ctrl+minus"});
+        QTRY_COMPARE(w->grid()->RowCount(), cells.size() + 2 - (deleted.y() - deleted.x() + 1));
+    }
+    w->click("Button6");
+    if (!accepted.isEmpty()) {
+        QVERIFY2(w->errors.isEmpty(), qPrintable(w->errors.join('\n')));
+        QCOMPARE(w->state().list, accepted);
+        return;
+    }
+    QCOMPARE(w->errors.size(), 1);
+    QVERIFY(drives.empty());
+    const QStringList lines = w->errors[0].split('\n');
+    QCOMPARE(lines.size(), refusals.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        QVERIFY2(lines[i].startsWith(refusals[i]), qPrintable(lines[i]));
+}
+
+void tst_x11::copiesAsSpreadsheetsReadThem() {
+    w->addAll({"seagate|barracuda|80|4000", "Сигейт|=1+1|-2147483648|12500"});
+    w->typeIntoCell(2, 1, "007");
+    w->typeIntoCell(4, 1, "4 000");
+    focusCell(1, 1);
+    press({"ctrl+a", "ctrl+c"});
+    const QString text = "seagate\t007\t80\t4 000\nСигейт\t=1+1\t-2147483648\t12500\n";
+    // The copy is done when this program's clipboard holds it.
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), text);
+    // Gnumeric takes its own cells: what each holds, a text never read as a number or formula.
+    const QString gnumeric = QString::fromUtf8(readAsAnotherProgram("application/x-gnumeric"));
+    for (const char* cell :
+         {R"(Row="0" Col="1" ValueType="60">007<)", R"(Row="0" Col="3" ValueType="40">4000<)",
+          R"(Row="1" Col="1" ValueType="60">=1+1<)",
+          R"(Row="1" Col="2" ValueType="40">-2147483648<)"})
+        QVERIFY2(gnumeric.contains(QLatin1StringView(cell)), cell);
+    // LibreOffice reads a number from sdval and a text from the format "@".
+    const QString html = QString::fromUtf8(readAsAnotherProgram("text/html"));
+    for (const char* cell :
+         {R"(<td sdnum="1033;0;@">007</td>)", R"(<td sdval="4000" sdnum="1033;">4 000</td>)",
+          R"(<td sdnum="1033;0;@">=1+1</td>)"})
+        QVERIFY2(html.contains(QLatin1StringView(cell)), cell);
+    QCOMPARE(QString::fromUtf8(readAsAnotherProgram("UTF8_STRING")), text);
+}
+
+QTEST_MAIN(tst_x11)
+#include "tst_x11.moc"
