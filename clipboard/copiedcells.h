@@ -4,25 +4,29 @@
 // copiedcells.h - a rectangle of cells as a copy keeps it for the clipboard's formats.
 #pragma once
 
+#include "platform/columncontent.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace clipboard {
 
-/// The texts of a rectangle of cells, row by row, in one buffer, and which of its columns hold
-/// numbers. A copy keeps this while the clipboard is its own, instead of a string per cell, so that
+/// The texts of a rectangle of cells, row by row, in one buffer, and what each of its columns
+/// holds. A copy keeps this while the clipboard is its own, instead of a string per cell, so that
 /// the cells it copied are not kept alive one by one when the grid moves on.
 class CopiedCells {
 public:
-    /// An empty rectangle `width` cells wide; `numberColumns` flags, per column, one whose integers
-    /// are numbers (none flagged when shorter).
-    explicit CopiedCells(int width, std::vector<bool> numberColumns = {});
+    /// An empty rectangle `width` cells wide whose columns hold `columns` (texts past its end).
+    explicit CopiedCells(int width, std::vector<platform::ColumnContent> columns = {});
     /// `rows`, which are all as wide as the first.
-    static CopiedCells of(const QList<QStringList>& rows, std::vector<bool> numberColumns = {});
+    static CopiedCells of(const QList<QStringList>& rows,
+                          std::vector<platform::ColumnContent> columns = {});
 
     /// Adds the next cell, filling the rows from left to right. Amortised constant.
     void append(QStringView text);
@@ -30,9 +34,9 @@ public:
     qsizetype rowCount() const { return width > 0 ? qsizetype(ends.size()) / width : 0; }
     qsizetype columnCount() const { return width; }
     QStringView at(qsizetype row, qsizetype col) const;
-    bool isNumberColumn(qsizetype col) const {
-        return std::size_t(col) < numberColumns.size() && numberColumns[std::size_t(col)];
-    }
+    /// The number that cell (row, col) holds for other programs: in an Integer column, the
+    /// integer its text reads as (toInt()); none for a text.
+    std::optional<std::int32_t> numberAt(qsizetype row, qsizetype col) const;
     /// Every text, one after the other, for scanning them all at once.
     QStringView allTexts() const { return buffer; }
 
@@ -40,7 +44,7 @@ private:
     QString buffer;
     std::vector<qsizetype> ends; ///< where each cell's text ends in the buffer, row by row
     qsizetype width;
-    std::vector<bool> numberColumns;
+    std::vector<platform::ColumnContent> columns;
 };
 
 } // namespace clipboard

@@ -10,8 +10,6 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <charconv>
-#include <iterator>
 
 namespace clipboard {
 namespace {
@@ -29,9 +27,7 @@ bool xmlCarries(QStringView text) {
 }
 
 void putInteger(MarkupWriter& xml, qint64 value) {
-    char digits[24];
-    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
-    xml.put(QLatin1StringView(digits, end - digits));
+    xml.put(platform::IntDigits(value).view());
 }
 
 } // namespace
@@ -54,8 +50,7 @@ QByteArray toGnumericCells(const CopiedCells& cells) {
                 const QStringView cell = cells.at(r, c);
                 if (cell.isEmpty())
                     continue;
-                const std::optional<std::int32_t> number =
-                    cells.isNumberColumn(c) ? platform::toInt(cell) : std::nullopt;
+                const std::optional<std::int32_t> number = cells.numberAt(r, c);
                 xml.put(QLatin1StringView("<gnm:Cell Row=\""));
                 putInteger(xml, r);
                 xml.put(QLatin1StringView("\" Col=\""));

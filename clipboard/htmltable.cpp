@@ -13,7 +13,6 @@
 #include <QTextTable>
 
 #include <algorithm>
-#include <charconv>
 #include <iterator>
 #include <utility>
 
@@ -50,14 +49,10 @@ QByteArray toHtmlTable(const CopiedCells& cells) {
                 html.put(QLatin1StringView("<td"));
                 // LibreOffice reads sdval as the cell's number and the format "@" as text, so that
                 // neither a number nor a text that looks like one (007, 1E5, =1+1) changes.
-                const std::optional<std::int32_t> number =
-                    cells.isNumberColumn(col) ? platform::toInt(cell) : std::nullopt;
+                const std::optional<std::int32_t> number = cells.numberAt(row, col);
                 if (number) {
-                    char digits[16];
-                    const auto end =
-                        std::to_chars(std::begin(digits), std::end(digits), *number).ptr;
                     html.put(QLatin1StringView(" sdval=\""));
-                    html.put(QLatin1StringView(digits, end - digits));
+                    html.put(platform::IntDigits(*number).view());
                     html.put(QLatin1StringView("\" sdnum=\"1033;\""));
                 } else if (!cell.isEmpty()) {
                     html.put(QLatin1StringView(" sdnum=\"1033;0;@\""));
@@ -147,7 +142,7 @@ QString standInKeptSpaces(const QString& html) {
 /// A cell's text as QTextDocument holds it, as the cell reads: paragraphs and line breaks (U+2029,
 /// U+2028) as line breaks, a nested table's cells on lines of their own, the kept spaces back,
 /// and no line break at the end, which a browser does not show either.
-QString cellText(QString read) {
+QString shownText(QString read) {
     // A table inside the cell is framed by U+FDD0 before each of its cells and U+FDD1 after it.
     const bool framed = read.startsWith(kFrameStart);
     read.remove(kFrameEnd)
@@ -250,7 +245,7 @@ std::optional<QList<QStringList>> fromHtmlTable(const QString& html) {
                 continue; // covered by a cell that spans it
             QTextCursor text = cell.firstCursorPosition();
             text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-            rows[r][c] = cellText(text.selectedText());
+            rows[r][c] = shownText(text.selectedText());
         }
     // The reader pads every row to the widest; a row keeps only the cells it holds itself, so that
     // a row too wide is told by its own cells.

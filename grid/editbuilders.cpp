@@ -122,8 +122,9 @@ std::optional<RowRemoval> deleteRowsEdit(const StringGridModel& cells, const QRe
     return RowRemoval{top, bottom - top + 1, QCoreApplication::translate("grid", "Delete Rows")};
 }
 
-std::optional<RowOrder> sortEdit(const StringGridModel& cells, int col, SortKey key,
-                                 Qt::SortOrder order, const QLocale& locale) {
+std::optional<RowOrder> sortEdit(const StringGridModel& cells, int col,
+                                 platform::ColumnContent content, Qt::SortOrder order,
+                                 const QLocale& locale) {
     const GridRows rows = cells.rowRule();
     if (col < cells.fixedCols() || col >= cells.gridColCount() ||
         !rows.hasEntryRows(cells.gridRowCount()))
@@ -134,7 +135,7 @@ std::optional<RowOrder> sortEdit(const StringGridModel& cells, int col, SortKey 
     keys.reserve(bottom - top + 1);
     for (int row = top; row <= bottom; ++row)
         keys << cells.cells(col, row);
-    RowOrder edit{top, sortedOrder(keys, key, order, locale),
+    RowOrder edit{top, sortedOrder(keys, content, order, locale),
                   QCoreApplication::translate("grid", "Sort by %1").arg(cells.cells(col, 0))};
     if (std::is_sorted(edit.order.begin(), edit.order.end()))
         return std::nullopt; // no row moves

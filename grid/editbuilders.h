@@ -49,7 +49,8 @@ std::optional<RowRemoval> deleteRowsEdit(const StringGridModel& cells, const QRe
 
 /// The entry rows sorted by their texts in column `col` (sortedOrder()); none outside the entries'
 /// columns, or when no row moves.
-std::optional<RowOrder> sortEdit(const StringGridModel& cells, int col, SortKey key,
-                                 Qt::SortOrder order, const QLocale& locale = QLocale());
+std::optional<RowOrder> sortEdit(const StringGridModel& cells, int col,
+                                 platform::ColumnContent content, Qt::SortOrder order,
+                                 const QLocale& locale = QLocale());
 
 } // namespace grid

@@ -66,11 +66,11 @@ std::vector<int> textRanks(const QStringList& texts, const QLocale& locale) {
 
 } // namespace
 
-std::vector<int> sortedOrder(const QStringList& keys, SortKey key, Qt::SortOrder order,
-                             const QLocale& locale) {
+std::vector<int> sortedOrder(const QStringList& keys, platform::ColumnContent content,
+                             Qt::SortOrder order, const QLocale& locale) {
     std::vector<int> places(std::size_t(keys.size()));
     std::iota(places.begin(), places.end(), 0);
-    if (key == SortKey::Integer) {
+    if (content == platform::ColumnContent::Integer) {
         std::vector<std::optional<std::int32_t>> values;
         values.reserve(places.size());
         for (const QString& text : keys)

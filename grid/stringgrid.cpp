@@ -25,6 +25,30 @@ namespace grid {
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new StringGridModel(this)) {
     setModel(cellModel);
     setItemDelegate(new CellDelegate([this](const TextEdit& edit) { requestEdit(edit); }, this));
+    setupView();
+    setupHeaders();
+    createActions();
+    createMenus();
+    connectActions();
+}
+
+void StringGrid::setupView() {
+    setCornerButtonEnabled(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // By the pixel: columns that fill the grid exactly call for no scroll bar.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setShowGrid(true);
+    setWordWrap(false);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    // Tab leaves the grid for the next control, as everywhere else in the window.
+    setTabKeyNavigation(false);
+}
+
+void StringGrid::setupHeaders() {
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
         // Headings, not controls: they neither sort, select nor light up.
         header->setSectionsClickable(false);
@@ -44,19 +68,6 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new Stri
                 columnWidths.choose(section, size);
                 fitColumns();
             });
-    setCornerButtonEnabled(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // By the pixel: columns that fill the grid exactly call for no scroll bar.
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setShowGrid(true);
-    setWordWrap(false);
-    setSelectionBehavior(QAbstractItemView::SelectItems);
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed);
-    // Tab leaves the grid for the next control, as everywhere else in the window.
-    setTabKeyNavigation(false);
     // A grid that no stored layout configures: five columns, five rows, one fixed of each, as
     // the string grid this one stands in for starts.
     setColCount(5);
@@ -65,7 +76,9 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new Stri
     setFixedRows(1);
     setDefaultColWidth(64);
     setDefaultRowHeight(24);
+}
 
+void StringGrid::createActions() {
     cutAction = makeAction("cut", QCoreApplication::translate("grid", "Cu&t"), {QKeySequence::Cut},
                            &StringGrid::cut);
     copyAction = makeAction("copy", QCoreApplication::translate("grid", "&Copy"),
@@ -92,9 +105,31 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new Stri
     // No keys, as in spreadsheets; they sort by the current cell's column.
     sortAscendingAction = makeAction("sortAscending", {}, {}, &StringGrid::sortAscending);
     sortDescendingAction = makeAction("sortDescending", {}, {}, &StringGrid::sortDescending);
+}
+
+void StringGrid::createMenus() {
+    menu = new QMenu(this);
+    menu->addActions({cutAction, copyAction, pasteAction, deleteAction});
+    menu->addSeparator();
+    menu->addAction(selectAllAction);
+    menu->addSeparator();
+    menu->addActions({insertRowsAction, deleteRowsAction});
+    menu->addSeparator();
+    menu->addActions({sortAscendingAction, sortDescendingAction});
+    connect(menu, &QMenu::aboutToShow, this, &StringGrid::contextMenuAboutToShow);
+
+    headingsMenu = new QMenu(this);
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder})
+        connect(headingsMenu->addAction(QString()), &QAction::triggered, this, [this, order] {
+            finishEditing();
+            platform::runGuarded([this, order] { sortRows(headingColumn, order); });
+        });
     horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
             &StringGrid::openHeadingMenu);
+}
+
+void StringGrid::connectActions() {
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &StringGrid::updateActions);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -105,6 +140,13 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new Stri
             &StringGrid::updatePasteAction);
     updateActions();
     updatePasteAction();
+}
+
+void StringGrid::setLeadingActions(const QList<QAction*>& actions) {
+    QAction* first = menu->actions().constFirst();
+    menu->insertActions(first, actions);
+    if (!actions.isEmpty())
+        menu->insertSeparator(first);
 }
 
 const QString& StringGrid::Cells(int col, int row) const {
@@ -236,16 +278,19 @@ void StringGrid::requestEdit(const GridEdit& edit) {
         cellModel->apply(edit);
 }
 
-void StringGrid::showRow(int row, bool select) {
+void StringGrid::scrollToRow(int row) {
     const QModelIndex first = cellIndex(fixedCols(), row);
-    if (!first.isValid()) {
-        if (select)
-            clearSelection(); // what was selected is not what was asked for
+    if (first.isValid())
+        scrollTo(first);
+}
+
+void StringGrid::selectRowCells(int row) {
+    if (!cellIndex(fixedCols(), row).isValid()) {
+        clearSelection(); // what was selected is not what was asked for
         return;
     }
-    if (select)
-        selectCells(QRect(QPoint(fixedCols(), row), QPoint(ColCount() - 1, row)));
-    scrollTo(first);
+    selectCells(QRect(QPoint(fixedCols(), row), QPoint(ColCount() - 1, row)));
+    scrollToRow(row);
 }
 
 void StringGrid::selectCells(const QRect& rect) {
@@ -269,11 +314,10 @@ void StringGrid::copy() {
     const QRect rect = selectedRect();
     if (rect.isNull())
         return;
-    // The columns that sort as integers hold numbers, and other programs are told so.
-    std::vector<bool> numberColumns;
+    std::vector<platform::ColumnContent> contents;
     for (int col = rect.left(); col <= rect.right(); ++col)
-        numberColumns.push_back(sortKey(col) == SortKey::Integer);
-    clipboard::CopiedCells cells(rect.width(), std::move(numberColumns));
+        contents.push_back(columnContent(col));
+    clipboard::CopiedCells cells(rect.width(), std::move(contents));
     for (int row = rect.top(); row <= rect.bottom(); ++row)
         for (int col = rect.left(); col <= rect.right(); ++col)
             cells.append(Cells(col, row));
@@ -330,21 +374,21 @@ void StringGrid::selectEntries() {
                       QPoint(ColCount() - 1, rows.lastEntryRow(RowCount()))));
 }
 
-void StringGrid::setSortKey(int col, SortKey key) {
+void StringGrid::setColumnContent(int col, platform::ColumnContent content) {
     if (col < 0)
         return;
-    if (std::size_t(col) >= sortKeys.size())
-        sortKeys.resize(std::size_t(col) + 1, SortKey::Text);
-    sortKeys[std::size_t(col)] = key;
+    if (std::size_t(col) >= columnContents.size())
+        columnContents.resize(std::size_t(col) + 1, platform::ColumnContent::Text);
+    columnContents[std::size_t(col)] = content;
 }
 
-SortKey StringGrid::sortKey(int col) const {
-    return col >= 0 && std::size_t(col) < sortKeys.size() ? sortKeys[std::size_t(col)]
-                                                          : SortKey::Text;
+platform::ColumnContent StringGrid::columnContent(int col) const {
+    return col >= 0 && std::size_t(col) < columnContents.size() ? columnContents[std::size_t(col)]
+                                                                : platform::ColumnContent::Text;
 }
 
 void StringGrid::sortRows(int col, Qt::SortOrder order) {
-    if (std::optional<RowOrder> edit = sortEdit(*cellModel, col, sortKey(col), order))
+    if (std::optional<RowOrder> edit = sortEdit(*cellModel, col, columnContent(col), order))
         requestEdit(*std::move(edit));
 }
 
@@ -412,22 +456,12 @@ void StringGrid::updatePasteAction() {
     pasteAction->setEnabled(clipboard::offersCells(QGuiApplication::clipboard()->mimeData()));
 }
 
-void StringGrid::openMenu(const QPoint& globalPos) {
-    if (!menu)
-        menu = new QMenu(this);
-    menu->clear();
-    menu->addActions(leadingActions);
-    if (!leadingActions.isEmpty())
-        menu->addSeparator();
-    menu->addActions({cutAction, copyAction, pasteAction, deleteAction});
-    menu->addSeparator();
-    menu->addAction(selectAllAction);
-    menu->addSeparator();
-    menu->addActions({insertRowsAction, deleteRowsAction});
-    menu->addSeparator();
-    menu->addActions({sortAscendingAction, sortDescendingAction});
+void StringGrid::contextMenuAboutToShow() {
     updateActions();
     updatePasteAction();
+}
+
+void StringGrid::openMenu(const QPoint& globalPos) {
     menu->popup(globalPos);
 }
 
@@ -435,14 +469,6 @@ void StringGrid::openHeadingMenu(const QPoint& pos) {
     const int section = horizontalHeader()->logicalIndexAt(pos);
     if (section < 0)
         return;
-    if (!headingsMenu) {
-        headingsMenu = new QMenu(this);
-        for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder})
-            connect(headingsMenu->addAction(QString()), &QAction::triggered, this, [this, order] {
-                finishEditing();
-                platform::runGuarded([this, order] { sortRows(headingColumn, order); });
-            });
-    }
     finishEditing(); // as a click anywhere else does
     headingColumn = section + fixedCols();
     aimSorts(headingsMenu->actions().at(0), headingsMenu->actions().at(1), headingColumn);

@@ -85,9 +85,11 @@ public:
     /// Hands `edit` to the edit handler.
     void requestEdit(const GridEdit& edit);
 
-    /// Scrolls grid row `row` into view; selects its cells too when `select` holds, or no cell
-    /// when the grid has no such row. The current cell moves to the row, the focus does not.
-    void showRow(int row, bool select = false);
+    /// Scrolls grid row `row` into view; the current cell, the selection and the focus stay.
+    void scrollToRow(int row);
+    /// Selects the cells of grid row `row`, its first cell current, and scrolls it into view; with
+    /// no such row, selects no cell. The focus stays where it is.
+    void selectRowCells(int row);
 
     /// The narrowest a column gets when the grid is narrowed.
     static constexpr int kMinColWidth = 40;
@@ -114,19 +116,19 @@ public:
     /// Selects every cell of every row but the fixed and the last; with no such row, no cell, and
     /// none is current.
     void selectEntries();
-    /// How column `col` sorts, and so what it holds: copies tell other programs that an Integer
-    /// column's integers are numbers. Text unless set.
-    void setSortKey(int col, SortKey key);
-    SortKey sortKey(int col) const;
+    /// What column `col` holds, which decides how it sorts and whether copies tell other programs
+    /// that its integers are numbers. Text unless set.
+    void setColumnContent(int col, platform::ColumnContent content);
+    platform::ColumnContent columnContent(int col) const;
     /// Reorders the entry rows, as one edit, by their texts in column `col` (sortEdit()); the
     /// heading row and the blank last row stay. A sort that moves no row is no edit.
     void sortRows(int col, Qt::SortOrder order);
 
-    /// Actions shown above the clipboard's in the context menu (undo and redo, say).
-    void setLeadingActions(const QList<QAction*>& actions) { leadingActions = actions; }
-    /// The context menu, once it has been opened.
+    /// Puts `actions` above the clipboard's in the context menu (undo and redo, say), once.
+    void setLeadingActions(const QList<QAction*>& actions);
+    /// The context menu.
     QMenu* contextMenu() const { return menu; }
-    /// The context menu of the column headings, once it has been opened.
+    /// The context menu of the column headings.
     QMenu* headingMenu() const { return headingsMenu; }
 
 protected:
@@ -135,6 +137,15 @@ protected:
     void updateGeometries() override;
 
 private:
+    /// How the cells are shown, selected and edited.
+    void setupView();
+    /// The heading row and column: fixed sizes, no sorting by a click, columns that fit the view.
+    void setupHeaders();
+    void createActions();
+    /// The context menus, built once; what they may do is decided as they are about to show.
+    void createMenus();
+    /// Keeps the actions in step with the selection, the rows and the clipboard.
+    void connectActions();
     void showFixedCells();
     /// Gives the columns the widths that ColumnWidths shares out of the viewport's, kMinColWidth
     /// the least.
@@ -147,6 +158,8 @@ private:
     void updateActions();
     void updatePasteAction();
     void openMenu(const QPoint& globalPos);
+    /// Readies the context menu's actions for the cells as they are now.
+    void contextMenuAboutToShow();
     /// The headings' menu, for the column under `pos` of the heading row.
     void openHeadingMenu(const QPoint& pos);
     /// Points a pair of sort actions at column `col` (none outside the entries' columns): their
@@ -177,8 +190,7 @@ private:
     QAction* sortDescendingAction = nullptr;
     /// The column whose heading's menu was opened last.
     int headingColumn = -1;
-    std::vector<SortKey> sortKeys;
-    QList<QAction*> leadingActions;
+    std::vector<platform::ColumnContent> columnContents;
     QMenu* menu = nullptr;
     QMenu* headingsMenu = nullptr;
     ColumnWidths columnWidths;

@@ -14,7 +14,6 @@
 #include <charconv>
 #include <iterator>
 #include <limits>
-#include <system_error>
 
 namespace platform {
 
@@ -106,9 +105,10 @@ QString IntToStr(std::int32_t value) {
 }
 
 bool isIntText(QStringView text, std::int32_t value) {
-    char digits[16];
-    const auto [end, error] = std::to_chars(std::begin(digits), std::end(digits), value);
-    return error == std::errc() && text == QLatin1StringView(digits, end - digits);
+    return text == IntDigits(value).view();
 }
+
+IntDigits::IntDigits(std::int64_t value)
+    : length(std::to_chars(std::begin(digits), std::end(digits), value).ptr - digits) {}
 
 } // namespace platform

@@ -4,6 +4,7 @@
 // conversions.h - integer <-> text, as the window's fields and cells hold numbers.
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 
 #include <cstdint>
@@ -29,5 +30,18 @@ QString IntToStr(std::int32_t value);
 
 /// Whether `text` is `IntToStr(value)`, found without building that text.
 bool isIntText(QStringView text, std::int32_t value);
+
+/// The decimal digits of an integer, with a minus sign when negative, held in place: the one
+/// writer of integers for every text that is built in bulk (the clipboard's formats), at no
+/// allocation.
+class IntDigits {
+public:
+    explicit IntDigits(std::int64_t value);
+    QLatin1StringView view() const { return QLatin1StringView(digits, length); }
+
+private:
+    char digits[20]; ///< the longest is INT64_MIN's: a sign and 19 digits
+    qsizetype length;
+};
 
 } // namespace platform

@@ -58,6 +58,18 @@ QList<QKeySequence> keysOf(const QList<QKeySequence>& first, QKeySequence::Stand
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
+    setupAppearance();
+    layOutGrid();
+    // The window's stored place: three pixels left of the screen's edge, 110 down.
+    move(-3, 110);
+    createHistory();
+    createUndoActions();
+    connectCommands();
+    Form1 = this;
+    FormCreate(this);
+}
+
+void TForm1::setupAppearance() {
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/drivelist-%1.png").arg(size));
@@ -68,9 +80,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
         platform::fitLabel(label);
     results = std::make_unique<ResultPhrase>(std::array{ui->Label6, ui->Label7, ui->Label8},
                                              ui->StringGrid1->x());
-    layOutGrid();
-    // The window's stored place: three pixels left of the screen's edge, 110 down.
-    move(-3, 110);
+}
+
+void TForm1::createHistory() {
     history = new QUndoStack(this);
     history->setUndoLimit(kUndoSteps);
     // After every step, and every undo and redo, the cells that the list does not hold yet are
@@ -85,15 +97,19 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
             },
             edit);
     });
-    QAction* undo = history->createUndoAction(this);
-    QAction* redo = history->createRedoAction(this);
-    undo->setObjectName(QStringLiteral("undo"));
-    redo->setObjectName(QStringLiteral("redo"));
-    undo->setShortcuts(keysOf({QKeySequence(Qt::CTRL | Qt::Key_Z)}, QKeySequence::Undo));
-    redo->setShortcuts(
+}
+
+void TForm1::createUndoActions() {
+    grid::StringGrid* grid = ui->StringGrid1;
+    undoAction = history->createUndoAction(this);
+    redoAction = history->createRedoAction(this);
+    undoAction->setObjectName(QStringLiteral("undo"));
+    redoAction->setObjectName(QStringLiteral("redo"));
+    undoAction->setShortcuts(keysOf({QKeySequence(Qt::CTRL | Qt::Key_Z)}, QKeySequence::Undo));
+    redoAction->setShortcuts(
         keysOf({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
                QKeySequence::Redo));
-    for (QAction* action : {undo, redo}) {
+    for (QAction* action : {undoAction, redoAction}) {
         // The window's history where no field has one of its own: the table, without an open
         // editor, and the buttons. An edit, or a cell's editor, undoes its own typing.
         action->setShortcutContext(Qt::WidgetShortcut);
@@ -101,13 +117,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
         grid->addAction(action);
         // What is typed into an open cell becomes a step before the history moves.
         disconnect(action, &QAction::triggered, history, nullptr);
-        const bool isUndo = action == undo;
+        const bool isUndo = action == undoAction;
         connect(action, &QAction::triggered, this, [this, grid, isUndo] {
             grid->finishEditing();
             isUndo ? history->undo() : history->redo();
         });
     }
-    grid->setLeadingActions({undo, redo});
+    grid->setLeadingActions({undoAction, redoAction});
+}
+
+void TForm1::connectCommands() {
     const std::array<std::pair<QPushButton*, void (TForm1::*)(QObject*)>, 6> buttons = {{
         {ui->Button1, &TForm1::Button1Click},
         {ui->Button2, &TForm1::Button2Click},
@@ -118,7 +137,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     }};
     for (const auto& [button, handler] : buttons) {
         connectButton(button, handler);
-        button->addActions({undo, redo});
+        button->addActions({undoAction, redoAction});
     }
     // Enter in a field runs the command of its row.
     for (QLineEdit* edit : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit6})
@@ -126,8 +145,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     for (QLineEdit* edit : {ui->Edit7, ui->Edit8, ui->Edit9, ui->Edit10})
         connect(edit, &QLineEdit::returnPressed, ui->Button2, &QAbstractButton::click);
     connect(ui->Edit5, &QLineEdit::returnPressed, ui->Button3, &QAbstractButton::click);
-    Form1 = this;
-    FormCreate(this);
 }
 
 void TForm1::layOutGrid() {
@@ -224,7 +241,7 @@ void TForm1::Button3Click(QObject* /*Sender*/) {
             std::int32_t index = 0;
             for (const node* p = drives.headNode(); p->zena != price; p = p->next)
                 ++index;
-            listTable().showEntry(index, true);
+            listTable().selectEntry(index);
             return;
         }
     }

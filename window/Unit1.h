@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class QAction;
 class QPushButton;
 class QUndoCommand;
 class QUndoStack;
@@ -49,6 +50,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    /// The window's icon, its fonts, its captions fitted and the search's result phrase.
+    void setupAppearance();
+    /// The history of steps, and the grid's edits made steps of it.
+    void createHistory();
+    /// Undo and redo, for the grid, its context menu and the buttons.
+    void createUndoActions();
+    /// Each button to its handler, and Enter in a field to its row's button.
+    void connectCommands();
     void connectButton(QPushButton* button, void (TForm1::*handler)(QObject*));
     /// Keeps the grid's stored margins to the window's edges from now on, and gives the window a
     /// minimum size that keeps every control whole.
@@ -59,6 +68,8 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<ResultPhrase> results;
     QUndoStack* history = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
     QSize gridMargins; ///< from the grid's right and bottom edges to the window's
     QSize gridMinimum;
 };

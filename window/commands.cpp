@@ -26,12 +26,12 @@ bool sameEntries(const spisok& a, const spisok& b) {
 
 void TableBefore::showOnly(const spisok& list, std::int32_t index) const {
     table.showOnly(list);
-    table.showEntry(index);
+    table.scrollToEntry(index);
 }
 
 void TableBefore::restore(const spisok& shown, std::int32_t index) const {
     table.restore(shown, edits);
-    table.showEntry(index);
+    table.scrollToEntry(index);
 }
 
 AddCommand::AddCommand(spisok& list, const ListTable& table, const vint& entry,

@@ -128,11 +128,11 @@ public:
     }
     void redo() override {
         grid->gridModel()->apply(after);
-        grid->showRow(after.row);
+        grid->scrollToRow(after.row);
     }
     void undo() override {
         grid->gridModel()->apply(before);
-        grid->showRow(before.row);
+        grid->scrollToRow(before.row);
     }
 
 private:

@@ -28,17 +28,17 @@ struct Column {
     /// Whether `cell` already shows the field of `p`, found without building its text.
     bool (*isShownIn)(QStringView cell, const node& p);
     QString (*cellText)(const node& p);
-    grid::SortKey sortKey;
+    platform::ColumnContent content;
 };
 constexpr std::array<Column, 4> kColumns = {{
     {1, "firma", [](QStringView t, const node& p) { return isFieldText(t, p.firma); },
-     [](const node& p) { return fieldText(p.firma); }, grid::SortKey::Text},
+     [](const node& p) { return fieldText(p.firma); }, platform::ColumnContent::Text},
     {2, "marka", [](QStringView t, const node& p) { return isFieldText(t, p.marka); },
-     [](const node& p) { return fieldText(p.marka); }, grid::SortKey::Text},
+     [](const node& p) { return fieldText(p.marka); }, platform::ColumnContent::Text},
     {3, "objom", [](QStringView t, const node& p) { return platform::isIntText(t, p.objom); },
-     [](const node& p) { return platform::IntToStr(p.objom); }, grid::SortKey::Integer},
+     [](const node& p) { return platform::IntToStr(p.objom); }, platform::ColumnContent::Integer},
     {4, "zena", [](QStringView t, const node& p) { return platform::isIntText(t, p.zena); },
-     [](const node& p) { return platform::IntToStr(p.zena); }, grid::SortKey::Integer},
+     [](const node& p) { return platform::IntToStr(p.zena); }, platform::ColumnContent::Integer},
 }};
 
 /// Calls `differs(column, row, p)` for every cell below the headings whose text is not what the
@@ -67,7 +67,7 @@ grid::GridRows ListTable::rowRule() const {
 void ListTable::writeHeadings() const {
     for (const Column& column : kColumns) {
         grid->setCells(column.col, 0, QLatin1StringView(column.heading));
-        grid->setSortKey(column.col, column.sortKey);
+        grid->setColumnContent(column.col, column.content);
     }
 }
 
@@ -143,7 +143,12 @@ std::array<EntryInput, 4> ListTable::entryInputs(int row) const {
             EntryInput(grid, kColumns[2].col, row), EntryInput(grid, kColumns[3].col, row)};
 }
 
-void ListTable::showEntry(std::int32_t index, bool select) const {
+void ListTable::scrollToEntry(std::int32_t index) const {
     if (index >= 0)
-        grid->showRow(rowRule().rowOf(index), select);
+        grid->scrollToRow(rowRule().rowOf(index));
+}
+
+void ListTable::selectEntry(std::int32_t index) const {
+    if (index >= 0)
+        grid->selectRowCells(rowRule().rowOf(index));
 }

@@ -64,9 +64,11 @@ public:
 
     /// The four cells of row `row`, in field order, to read an entry from.
     std::array<EntryInput, 4> entryInputs(int row) const;
-    /// Scrolls the row of the entry at `index` into view, and selects it when `select` holds; a
-    /// negative index shows nothing.
-    void showEntry(std::int32_t index, bool select = false) const;
+    /// Scrolls the row of the entry at `index` into view; a negative index scrolls nowhere.
+    void scrollToEntry(std::int32_t index) const;
+    /// Selects the row of the entry at `index` and scrolls it into view; with no such row in the
+    /// table, selects no cell.
+    void selectEntry(std::int32_t index) const;
 
 private:
     grid::StringGrid* grid;

@@ -185,8 +185,10 @@ void tst_clipboardcells::spreadsheetsAreToldWhatEachCellHolds() {
     QFETCH(QString, text);
     QFETCH(bool, numberColumn);
     QFETCH(QString, number);
-    const std::unique_ptr<QMimeData> data(clipboard::mimeDataOf(
-        clipboard::CopiedCells::of({{"x", text}}, std::vector<bool>{false, numberColumn})));
+    const std::unique_ptr<QMimeData> data(clipboard::mimeDataOf(clipboard::CopiedCells::of(
+        {{"x", text}},
+        std::vector{platform::ColumnContent::Text, numberColumn ? platform::ColumnContent::Integer
+                                                                : platform::ColumnContent::Text})));
     const QString html = data->html();
     const QString xml = QString::fromUtf8(data->data(clipboard::kGnumericFormat));
     const QString escaped = text.toHtmlEscaped();

@@ -163,8 +163,8 @@ void tst_editbuilders::sortMovesOnlyTheEntryRows() {
     grid::StringGridModel cells;
     fill(cells, entries);
     cells.setCells(3, entries + 1, "0"); // the blank last row's text never moves
-    const std::optional<grid::RowOrder> edit =
-        grid::sortEdit(cells, col, grid::SortKey::Text, Qt::DescendingOrder, QLocale::c());
+    const std::optional<grid::RowOrder> edit = grid::sortEdit(
+        cells, col, platform::ColumnContent::Text, Qt::DescendingOrder, QLocale::c());
     QCOMPARE(edit ? edit->order : std::vector<int>{}, order);
     if (edit) {
         QCOMPARE(edit->row, 1);

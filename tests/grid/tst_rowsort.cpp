@@ -62,9 +62,9 @@ void tst_rowsort::sortIsStableBothWays() {
     QFETCH(bool, descending);
     QFETCH(QString, locale);
     QFETCH(std::vector<int>, order);
-    QCOMPARE(grid::sortedOrder(keys, integers ? grid::SortKey::Integer : grid::SortKey::Text,
-                               descending ? Qt::DescendingOrder : Qt::AscendingOrder,
-                               QLocale(locale)),
+    QCOMPARE(grid::sortedOrder(
+                 keys, integers ? platform::ColumnContent::Integer : platform::ColumnContent::Text,
+                 descending ? Qt::DescendingOrder : Qt::AscendingOrder, QLocale(locale)),
              order);
 }
 

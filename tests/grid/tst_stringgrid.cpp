@@ -219,13 +219,13 @@ void tst_stringgrid::withoutACellTheClipboardAndRowActionsDoNothing() {
     QCOMPARE(grid.Cells(1, 1), "copied elsewhere");
     // Sorts outside the entries' columns, and a row the grid does not have, change nothing.
     grid.setCells(1, 2, "a");
-    grid.setSortKey(-1, grid::SortKey::Integer);
+    grid.setColumnContent(-1, platform::ColumnContent::Integer);
     for (const int col : {-1, 0, 5})
         grid.sortRows(col, Qt::AscendingOrder);
     QCOMPARE(grid.Cells(1, 1), "copied elsewhere");
-    QCOMPARE(grid.sortKey(99), grid::SortKey::Text);
+    QCOMPARE(grid.columnContent(99), platform::ColumnContent::Text);
     grid.selectEntries();
-    grid.showRow(99, true);
+    grid.selectRowCells(99);
     QVERIFY(!grid.selectionModel()->hasSelection());
 }
 
