@@ -72,39 +72,46 @@ ClipboardTable::ClipboardTable(const QMimeData* data) {
     if (data->hasFormat(kOwnCellsFormat)) {
         format = Format::OwnCells;
         text = QString::fromUtf8(data->data(kOwnCellsFormat));
-        count = tabSeparatedRowCount(text);
+        counted = tabSeparatedShape(text);
         return;
     }
     if (data->hasFormat(kGnumericFormat)) {
         // Gnumeric's own cells hold its numbers whole, where its HTML shows them as a narrow
         // column does (2.147E+09).
         gnumeric = data->data(kGnumericFormat);
-        if (const std::optional<qsizetype> rows = gnumericRowCount(gnumeric)) {
+        if (const std::optional<TableShape> shape = gnumericShape(gnumeric)) {
             format = Format::Gnumeric;
-            count = *rows;
+            counted = *shape;
             return;
         }
+        gnumeric.clear();
     }
     if (data->hasText())
         text = data->text();
     if (data->hasHtml()) {
         html = data->html();
-        if (const std::optional<std::vector<int>> widths = htmlTableRowWidths(html)) {
+        if (const std::optional<TableShape> shape = htmlTableShape(html)) {
             format = Format::Html;
-            count = qsizetype(widths->size());
+            counted = *shape;
             return;
         }
     }
     format = Format::Text;
-    count = tabSeparatedRowCount(text);
+    counted = tabSeparatedShape(text);
 }
 
 QList<QStringList> ClipboardTable::rows() const {
-    if (format == Format::Gnumeric)
+    switch (format) {
+    case Format::None:
+        return {};
+    case Format::Gnumeric:
         return fromGnumericCells(gnumeric).value_or(QList<QStringList>());
-    if (format == Format::Html)
-        if (std::optional<QList<QStringList>> table = fromHtmlTable(html))
-            return *std::move(table);
+    case Format::Html:
+        return fromHtmlTable(html).value_or(QList<QStringList>());
+    case Format::OwnCells:
+    case Format::Text:
+        break;
+    }
     return fromTabSeparated(text);
 }
 

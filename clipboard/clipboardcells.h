@@ -5,6 +5,7 @@
 #pragma once
 
 #include "copiedcells.h"
+#include "tableshape.h"
 
 #include <QByteArray>
 #include <QLatin1StringView>
@@ -33,9 +34,11 @@ class ClipboardTable {
 public:
     explicit ClipboardTable(const QMimeData* data);
 
-    /// How many rows rows() gives, counted without building a cell. Linear.
-    qsizetype rowCount() const { return count; }
-    /// The rows; none from none.
+    /// How many rows rows() gives, and how wide the widest, counted without building a cell.
+    const TableShape& shape() const { return counted; }
+    qsizetype rowCount() const { return counted.rows; }
+    qsizetype columnCount() const { return counted.columns; }
+    /// The rows, exactly as many and as wide as counted; none from none.
     QList<QStringList> rows() const;
 
 private:
@@ -44,7 +47,7 @@ private:
     QString text; ///< the own cells or the plain text, tab-separated
     QString html;
     QByteArray gnumeric;
-    qsizetype count = 0;
+    TableShape counted;
 };
 
 /// Whether a paste of `data` would find anything to write. Cheap: reads no text but the plain.

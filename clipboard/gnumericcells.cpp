@@ -10,6 +10,8 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 namespace clipboard {
 namespace {
@@ -70,68 +72,88 @@ QByteArray toGnumericCells(const CopiedCells& cells) {
 
 namespace {
 
-/// The range's size and origin, from the attributes of its first element.
-struct Range {
-    qsizetype rows = 0;
-    qsizetype baseRow = 0;
-    qsizetype baseCol = 0;
-};
-
-std::optional<Range> rangeOf(QXmlStreamReader& xml) {
-    if (!xml.readNextStartElement() || xml.name() != u"ClipboardRange")
-        return std::nullopt;
-    const QXmlStreamAttributes attributes = xml.attributes();
+/// Walks Gnumeric's clipboard XML as fromGnumericCells() reads it, telling `sink` the range's row
+/// count (`begin(rows)`) and each cell's place (`cell(row, col, reader)`, which reads or skips the
+/// rest of the element); false when the XML is not such a range.
+template <typename Sink> bool walkGnumericCells(const QByteArray& xml, Sink& sink) {
+    QXmlStreamReader reader(xml);
+    if (!reader.readNextStartElement() || reader.name() != u"ClipboardRange")
+        return false;
     bool ok = true;
-    const auto number = [&attributes, &ok](QLatin1StringView name) {
+    const auto number = [&ok](const QXmlStreamAttributes& attributes, QLatin1StringView name) {
         bool read = false;
         const qsizetype value = attributes.value(name).toLongLong(&read);
         ok = ok && read && value >= 0;
         return value;
     };
-    const Range range{number(QLatin1StringView("Rows")), number(QLatin1StringView("BaseRow")),
-                      number(QLatin1StringView("BaseCol"))};
-    return ok ? std::optional(range) : std::nullopt;
-}
-
-} // namespace
-
-std::optional<qsizetype> gnumericRowCount(const QByteArray& xml) {
-    QXmlStreamReader reader(xml);
-    const std::optional<Range> range = rangeOf(reader);
-    return range ? std::optional(range->rows) : std::nullopt;
-}
-
-std::optional<QList<QStringList>> fromGnumericCells(const QByteArray& xml) {
-    QXmlStreamReader reader(xml);
-    const std::optional<Range> range = rangeOf(reader);
-    if (!range)
-        return std::nullopt;
-    QList<QStringList> rows(range->rows);
+    const QXmlStreamAttributes range = reader.attributes();
+    const qsizetype rows = number(range, QLatin1StringView("Rows"));
+    const qsizetype cols = number(range, QLatin1StringView("Cols"));
+    const qsizetype baseRow = number(range, QLatin1StringView("BaseRow"));
+    const qsizetype baseCol = number(range, QLatin1StringView("BaseCol"));
+    if (!ok)
+        return false;
+    sink.begin(rows);
     while (!reader.atEnd()) {
         if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != u"Cell")
             continue;
         const QXmlStreamAttributes attributes = reader.attributes();
-        bool rowRead = false;
-        bool colRead = false;
-        const qsizetype row =
-            attributes.value(QLatin1StringView("Row")).toLongLong(&rowRead) - range->baseRow;
-        const qsizetype col =
-            attributes.value(QLatin1StringView("Col")).toLongLong(&colRead) - range->baseCol;
-        // A formula's result is its Value; anything else is the element's text.
-        const bool computed = attributes.hasAttribute(QLatin1StringView("Value"));
-        const QString value =
-            computed ? attributes.value(QLatin1StringView("Value")).toString() : QString();
-        QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
-        if (!rowRead || !colRead || row < 0 || row >= rows.size() || col < 0 || col >= 16384)
-            return std::nullopt; // outside the range, or beyond any spreadsheet's columns
-        QStringList& line = rows[row];
-        while (line.size() <= col)
-            line << QString();
-        line[col] = computed ? value : std::move(text);
+        const qsizetype row = number(attributes, QLatin1StringView("Row"));
+        const qsizetype col = number(attributes, QLatin1StringView("Col"));
+        if (!ok || row < baseRow || row - baseRow >= rows || col < baseCol || col - baseCol >= cols)
+            return false; // outside the range
+        sink.cell(row - baseRow, col - baseCol, reader);
     }
-    if (reader.hasError())
+    return !reader.hasError();
+}
+
+} // namespace
+
+std::optional<TableShape> gnumericShape(const QByteArray& xml) {
+    struct Counter {
+        qsizetype rows = 0;
+        std::map<qsizetype, qsizetype> widths; ///< of the rows that hold a cell
+        void begin(qsizetype count) { rows = count; }
+        void cell(qsizetype row, qsizetype col, QXmlStreamReader& reader) {
+            qsizetype& width = widths[row];
+            width = std::max(width, col + 1);
+            reader.skipCurrentElement();
+        }
+    } counter;
+    if (!walkGnumericCells(xml, counter))
         return std::nullopt;
-    return rows;
+    // Rows without a cell are empty.
+    TableShape shape;
+    qsizetype next = 0;
+    for (const auto& [row, width] : counter.widths) {
+        shape.addRows(row - next, 0);
+        shape.addRow(width);
+        next = row + 1;
+    }
+    shape.addRows(counter.rows - next, 0);
+    return shape;
+}
+
+std::optional<QList<QStringList>> fromGnumericCells(const QByteArray& xml) {
+    struct Builder {
+        QList<QStringList> rows;
+        void begin(qsizetype count) { rows.resize(count); }
+        void cell(qsizetype row, qsizetype col, QXmlStreamReader& reader) {
+            // A formula's result is its Value; anything else is the element's text.
+            const QXmlStreamAttributes attributes = reader.attributes();
+            const bool computed = attributes.hasAttribute(QLatin1StringView("Value"));
+            const QString value =
+                computed ? attributes.value(QLatin1StringView("Value")).toString() : QString();
+            QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+            QStringList& line = rows[row];
+            while (line.size() <= col)
+                line << QString();
+            line[col] = computed ? value : std::move(text);
+        }
+    } builder;
+    if (!walkGnumericCells(xml, builder))
+        return std::nullopt;
+    return std::move(builder.rows);
 }
 
 } // namespace clipboard

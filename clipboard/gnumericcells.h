@@ -5,6 +5,7 @@
 #pragma once
 
 #include "copiedcells.h"
+#include "tableshape.h"
 
 #include <QByteArray>
 #include <QLatin1StringView>
@@ -30,10 +31,12 @@ QByteArray toGnumericCells(const CopiedCells& cells);
 
 /// The rows of Gnumeric's clipboard XML: each cell's value as Gnumeric holds it (a formula's
 /// result, a number as its digits, not as a narrow column shows it), each row as wide as its last
-/// cell that holds something. None when the XML is not such a range.
+/// cell. None when the XML is not such a range: not well formed, or a cell outside the range's
+/// rows and columns.
 std::optional<QList<QStringList>> fromGnumericCells(const QByteArray& xml);
 
-/// How many rows that range holds, read from its first element alone; none as above.
-std::optional<qsizetype> gnumericRowCount(const QByteArray& xml);
+/// The shape of the rows that fromGnumericCells() reads, found in one pass over the XML that
+/// builds no cell; none as above. Linear, and memory in the cells it holds, not the range's size.
+std::optional<TableShape> gnumericShape(const QByteArray& xml);
 
 } // namespace clipboard

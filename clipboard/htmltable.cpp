@@ -24,16 +24,20 @@ constexpr QChar kFrameEnd(0xFDD1);
 
 namespace {
 
-/// Whether an HTML reader would fold the spaces of `text`: a run of them, one at either end, or a
-/// tab. Only such a cell needs to say that its spaces are kept.
+/// Whether an HTML reader would fold the spaces of `text`: a run of them, one at either end of a
+/// line, or a tab. Only such a cell needs to say that its spaces are kept.
 bool foldsSpaces(QStringView text) {
     if (text.isEmpty())
         return false;
     if (text.front() == u' ' || text.back() == u' ')
         return true;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i] == u'\t' || (text[i] == u' ' && i + 1 < text.size() && text[i + 1] == u' '))
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        const QChar c = text[i];
+        const QChar next = text[i + 1];
+        if (c == u'\t' || (c == u' ' && (next == u' ' || next == u'\n')) ||
+            (c == u'\n' && next == u' '))
             return true;
+    }
     return false;
 }
 
@@ -226,6 +230,16 @@ std::optional<std::vector<int>> htmlTableRowWidths(QStringView html) {
     if (!seen)
         return std::nullopt;
     return widths;
+}
+
+std::optional<TableShape> htmlTableShape(QStringView html) {
+    const std::optional<std::vector<int>> widths = htmlTableRowWidths(html);
+    if (!widths)
+        return std::nullopt;
+    TableShape shape;
+    for (const int width : *widths)
+        shape.addRow(width);
+    return shape;
 }
 
 std::optional<QList<QStringList>> fromHtmlTable(const QString& html) {

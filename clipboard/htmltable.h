@@ -5,6 +5,7 @@
 #pragma once
 
 #include "copiedcells.h"
+#include "tableshape.h"
 
 #include <QByteArray>
 #include <QList>
@@ -33,5 +34,9 @@ std::optional<QList<QStringList>> fromHtmlTable(const QString& html);
 /// How many cells each row of the document's first table holds (a cell spanning n columns counts
 /// n), read from its tags alone, without building any text; none without a table. Linear.
 std::optional<std::vector<int>> htmlTableRowWidths(QStringView html);
+
+/// The shape of the table that fromHtmlTable() reads from `html`, from its tags alone; none
+/// without a table. Linear.
+std::optional<TableShape> htmlTableShape(QStringView html);
 
 } // namespace clipboard

@@ -112,15 +112,16 @@ QList<QStringList> fromTabSeparated(const QString& text) {
     return std::move(builder.rows);
 }
 
-qsizetype tabSeparatedRowCount(QStringView text) {
+TableShape tabSeparatedShape(QStringView text) {
     struct Counter {
-        qsizetype rows = 0;
+        TableShape shape;
+        qsizetype cells = 0;
         void text(QStringView) {}
-        void endCell() {}
-        void endRow() { ++rows; }
+        void endCell() { ++cells; }
+        void endRow() { shape.addRow(std::exchange(cells, 0)); }
     } counter;
     walkTabSeparated(text, counter);
-    return counter.rows;
+    return counter.shape;
 }
 
 } // namespace clipboard

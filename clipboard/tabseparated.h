@@ -5,6 +5,7 @@
 #pragma once
 
 #include "copiedcells.h"
+#include "tableshape.h"
 
 #include <QByteArray>
 #include <QList>
@@ -22,7 +23,8 @@ QByteArray toTabSeparated(const CopiedCells& cells);
 /// included, with doubled quotes read as one. The empty text has no rows. Linear.
 QList<QStringList> fromTabSeparated(const QString& text);
 
-/// How many rows fromTabSeparated() reads from `text`, found without building a cell. Linear.
-qsizetype tabSeparatedRowCount(QStringView text);
+/// The shape of the rows that fromTabSeparated() reads from `text`, found without building a
+/// cell. Linear.
+TableShape tabSeparatedShape(QStringView text);
 
 } // namespace clipboard

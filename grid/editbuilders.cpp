@@ -54,45 +54,48 @@ qsizetype rowCountAfterPaste(const StringGridModel& cells, int top, qsizetype li
                                                              : gridRows.rowCountEndingAt(lastRow);
 }
 
-} // namespace
-
-void refuseTallPaste(const StringGridModel& cells, const QRect& selection, qsizetype lines,
-                     int maxRows) {
-    const int top = pasteCorner(cells, selection).y();
-    const qsizetype rowCount = rowCountAfterPaste(cells, top, lines);
+/// Refuses a paste of a table of `shape` that does not fit, as pasteEdit() says.
+void refuseOversized(const StringGridModel& cells, const QRect& selection,
+                     const clipboard::TableShape& shape, int maxRows) {
+    const QPoint topLeft = pasteCorner(cells, selection);
+    const qsizetype rowCount = rowCountAfterPaste(cells, topLeft.y(), shape.rows);
     if (rowCount > maxRows)
         throw platform::Exception(
             QCoreApplication::translate(
                 "grid", "The clipboard holds %1 lines; pasted from row %2 they would make %3 "
                         "rows, and the table holds at most %4.")
-                .arg(QString::number(lines), QString::number(top), QString::number(rowCount),
-                     QString::number(maxRows)));
-}
-
-std::optional<TextEdit> pasteEdit(const StringGridModel& cells, const QRect& selection,
-                                  QList<QStringList> rows, int maxRows) {
-    if (rows.isEmpty())
-        return std::nullopt;
-    refuseTallPaste(cells, selection, rows.size(), maxRows);
-    const QPoint topLeft = pasteCorner(cells, selection);
+                .arg(QString::number(shape.rows), QString::number(topLeft.y()),
+                     QString::number(rowCount), QString::number(maxRows)));
     const int lastCol = cells.gridColCount() - 1;
     const int fit = lastCol + 1 - topLeft.x();
-    const auto widest =
-        std::max_element(rows.begin(), rows.end(), [](const QStringList& a, const QStringList& b) {
-            return a.size() < b.size();
-        });
-    const qsizetype width = widest->size();
-    if (width > fit)
+    if (shape.columns > fit)
         throw platform::Exception(
             QCoreApplication::translate("grid",
                                         "Line %1 of the clipboard holds %2 cells, but only %3 fit "
                                         "from column %4 to %5.")
-                .arg(QString::number(widest - rows.begin() + 1), QString::number(width),
+                .arg(QString::number(shape.widestRow + 1), QString::number(shape.columns),
                      QString::number(fit), columnName(cells, topLeft.x()),
                      columnName(cells, lastCol)));
+}
+
+} // namespace
+
+std::optional<TextEdit> pasteEdit(const StringGridModel& cells, const QRect& selection,
+                                  const clipboard::TableShape& shape,
+                                  const std::function<QList<QStringList>()>& readRows,
+                                  int maxRows) {
+    refuseOversized(cells, selection, shape, maxRows);
+    QList<QStringList> rows = readRows();
+    if (rows.isEmpty())
+        return std::nullopt;
+    clipboard::TableShape read;
+    for (const QStringList& row : rows)
+        read.addRow(row.size());
+    refuseOversized(cells, selection, read, maxRows);
     for (QStringList& row : rows)
-        while (row.size() < width)
+        while (row.size() < read.columns)
             row << QString();
+    const QPoint topLeft = pasteCorner(cells, selection);
     const int rowCount = int(rowCountAfterPaste(cells, topLeft.y(), rows.size()));
     return TextEdit{topLeft.x(), topLeft.y(), std::move(rows), rowCount,
                     QCoreApplication::translate("grid", "Paste")};

@@ -8,9 +8,12 @@
 #include "rowsort.h"
 #include "stringgridmodel.h"
 
+#include "clipboard/tableshape.h"
+
 #include <QLocale>
 #include <QRect>
 
+#include <functional>
 #include <optional>
 
 namespace grid {
@@ -27,17 +30,15 @@ QString columnName(const StringGridModel& cells, int col);
 std::optional<TextEdit> blankEdit(const StringGridModel& cells, const QRect& selection,
                                   const QString& name);
 
-/// Refuses a paste of `lines` rows from the selection's top-left cell (the first cell without one)
-/// that would grow the grid past `maxRows`; for refusing before the rows are built.
-void refuseTallPaste(const StringGridModel& cells, const QRect& selection, qsizetype lines,
-                     int maxRows);
-
-/// Writes `rows` from the selection's top-left cell (the first cell without one) rightwards and
-/// downwards, short rows padded with empty cells; rows that reach the blank last row become entry
-/// rows above a new one. Refuses rows wider than the columns left, naming the first widest by the
-/// cells it holds, and a grid grown past `maxRows` (refuseTallPaste()).
+/// Writes the rows of a table of `shape` from the selection's top-left cell (the first cell
+/// without one) rightwards and downwards, short rows padded with empty cells; rows that reach the
+/// blank last row become entry rows above a new one. Refuses a grid grown past `maxRows`, and rows
+/// wider than the columns left (naming the first widest by the cells it holds): by the shape,
+/// before `readRows` builds a cell, and again by the rows it gives, which a lighter count may not
+/// foresee.
 std::optional<TextEdit> pasteEdit(const StringGridModel& cells, const QRect& selection,
-                                  QList<QStringList> rows, int maxRows);
+                                  const clipboard::TableShape& shape,
+                                  const std::function<QList<QStringList>()>& readRows, int maxRows);
 
 /// As many blank rows as the selection spans, above its top row (never above the first entry
 /// row). Refuses a grid grown past `maxRows`.

@@ -341,9 +341,8 @@ void StringGrid::blankSelection(const QString& name) {
 void StringGrid::paste() {
     const clipboard::ClipboardTable table(QGuiApplication::clipboard()->mimeData());
     const QRect selection = selectedRect();
-    // Too large is refused before a cell is built.
-    refuseTallPaste(*cellModel, selection, table.rowCount(), kMaxRows);
-    std::optional<TextEdit> edit = pasteEdit(*cellModel, selection, table.rows(), kMaxRows);
+    std::optional<TextEdit> edit = pasteEdit(
+        *cellModel, selection, table.shape(), [&table] { return table.rows(); }, kMaxRows);
     if (!edit)
         return;
     const QRect pasted(edit->col, edit->row, int(edit->texts.first().size()),

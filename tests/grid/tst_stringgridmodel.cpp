@@ -7,10 +7,12 @@
 
 #include <QAbstractItemModelTester>
 #include <QGuiApplication>
+#include <QItemSelectionRange>
 #include <QPersistentModelIndex>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
 
 using Rows = QList<QStringList>;
@@ -45,6 +47,9 @@ void tst_stringgridmodel::editsAreAnnouncedAsWhatTheyAre_data() {
     QTest::newRow("texts written: the cells change, the current cell stays")
         << grid::GridEdit(grid::TextEdit{1, 2, {{"x", "y"}}, 5, "Paste"})
         << Rows{{"a", ""}, {"x", "y"}, {"c", ""}, {"", ""}} << QByteArray("dataChanged") << 2;
+    QTest::newRow("texts written into the blank last row")
+        << grid::GridEdit(grid::TextEdit{1, 4, {{"z", "w"}}, 5, "Paste"})
+        << Rows{{"a", ""}, {"b", ""}, {"c", ""}, {"z", "w"}} << QByteArray("dataChanged") << 2;
     QTest::newRow("texts that grow the grid: rows inserted at the bottom")
         << grid::GridEdit(grid::TextEdit{1, 4, {{"d"}, {""}}, 6, "Paste"})
         << Rows{{"a", ""}, {"b", ""}, {"c", ""}, {"d", ""}, {"", ""}} << QByteArray("rowsInserted")
@@ -93,6 +98,20 @@ void tst_stringgridmodel::editsAreAnnouncedAsWhatTheyAre() {
     for (const auto& [name, spy] : spies)
         QVERIFY2(name == announced ? spy->count() > 0 : name == "dataChanged" || spy->isEmpty(),
                  name.constData());
+    // Every cell whose text changed in place is announced, the last row's too.
+    for (int row = 0; row < std::min(before.size(), after.size()); ++row)
+        for (int col = 0; col < 2; ++col) {
+            if (before[row][col] == after[row][col] || announced != "dataChanged")
+                continue;
+            const QModelIndex cell = cells.indexOfCell(col + 1, row + 1);
+            QVERIFY2(std::any_of(dataChanged.begin(), dataChanged.end(),
+                                 [&cell](const QList<QVariant>& range) {
+                                     return QItemSelectionRange(range[0].toModelIndex(),
+                                                                range[1].toModelIndex())
+                                         .contains(cell);
+                                 }),
+                     qPrintable(QStringLiteral("cell (%1, %2)").arg(col + 1).arg(row + 1)));
+        }
     // Rows that move are no cells that change: their texts go with them.
     if (announced != "dataChanged" && announced != "rowsInserted")
         QCOMPARE(dataChanged.count(), 0);
@@ -115,8 +134,10 @@ void tst_stringgridmodel::notesAreTheItemsRoles() {
     const QModelIndex plain = cells.indexOfCell(1, 1);
     QSignalSpy changed(&cells, &QAbstractItemModel::dataChanged);
     cells.setNoter([](int col, int row) { return col == 2 && row == 1 ? "held: 5" : QString(); });
-    // Every role that the new notes change is announced, and served.
+    // Every role that the new notes change is announced, for every item, and served.
     QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed[0][0].toModelIndex(), cells.index(0, 0));
+    QCOMPARE(changed[0][1].toModelIndex(), cells.index(cells.rowCount() - 1, 1));
     const QList<int> roles = changed[0][2].value<QList<int>>();
     for (const int role : {Qt::ToolTipRole, Qt::AccessibleDescriptionRole, Qt::BackgroundRole}) {
         QVERIFY2(roles.contains(role), qPrintable(QString::number(role)));

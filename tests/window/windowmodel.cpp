@@ -73,6 +73,7 @@ void WindowModel::forget() {
     refusedCells.clear();
     rowShown.reset();
     rowFound.reset();
+    cellsPasted.reset();
 }
 
 void WindowModel::begin() {
@@ -283,6 +284,7 @@ void WindowModel::paste(int col, int row) {
     for (qsizetype r = 0; r < texts.size(); ++r)
         for (qsizetype c = 0; c < width; ++c)
             state.cells[row + r][col + c] = texts[r][c];
+    cellsPasted = QRect(col, row, int(width), int(texts.size()));
     record(before, row);
 }
 

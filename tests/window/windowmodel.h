@@ -108,6 +108,8 @@ public:
     const Tally& tally() const { return met; }
     /// The grid row the last search selected, if any.
     std::optional<int> foundRow() const { return rowFound; }
+    /// The cells, in grid columns and rows, that the last paste wrote and selected, if any.
+    std::optional<QRect> pastedCells() const { return cellsPasted; }
 
     /// The text of a field's bytes, as the grid shows it.
     static QString decode(const std::string& bytes);
@@ -178,5 +180,6 @@ private:
     std::optional<OpenEditor> openEditor;
     std::optional<int> rowShown;
     std::optional<int> rowFound;
+    std::optional<QRect> cellsPasted;
     Tally met;
 };
