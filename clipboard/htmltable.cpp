@@ -81,12 +81,16 @@ QByteArray toHtmlTable(const CopiedCells& cells) {
 
 namespace {
 
-/// The spaces that an HTML reader keeps as they are (a browser does not fold them), but that
-/// QTextDocument folds into a plain space: every space separator but the plain and the no-break.
+/// The characters that an HTML reader keeps as they are but QTextDocument changes: every space
+/// separator but the plain and the no-break, which a browser does not fold and QTextDocument folds
+/// into a plain space, and the line and paragraph separators, which a browser shows as they are and
+/// QTextDocument reads as a line break.
 constexpr char16_t kKeptSpaces[] = {u'\u1680', u'\u2000', u'\u2001', u'\u2002', u'\u2003',
                                     u'\u2004', u'\u2005', u'\u2006', u'\u2007', u'\u2008',
-                                    u'\u2009', u'\u200A', u'\u202F', u'\u205F', u'\u3000'};
-/// Where a kept space waits while QTextDocument reads the HTML: noncharacters, which no text holds.
+                                    u'\u2009', u'\u200A', u'\u202F', u'\u205F', u'\u3000',
+                                    u'\u2028', u'\u2029'};
+/// Where a kept character waits while QTextDocument reads the HTML: noncharacters, which are not
+/// for interchange (the reader takes one that arrives as U+FFFD).
 constexpr char16_t kFirstStandIn = u'\uFDD2';
 
 int keptSpaceIndex(char32_t c) {
@@ -122,12 +126,15 @@ std::optional<std::pair<char32_t, qsizetype>> keptSpaceEntity(QStringView text) 
     return std::pair{c, end + 1};
 }
 
-/// `html` with every kept space, written or as an entity, in its stand-in.
+/// `html` with every kept character, written or as an entity, in its stand-in, and the
+/// noncharacters that QTextDocument and the stand-ins use as U+FFFD.
 QString standInKeptSpaces(const QString& html) {
     QString out;
     out.reserve(html.size());
     for (qsizetype i = 0; i < html.size(); ++i) {
-        if (const int kept = keptSpaceIndex(html[i].unicode()); kept >= 0) {
+        if (html[i] >= u'\uFDD0' && html[i] <= u'\uFDEF') {
+            out += QChar::ReplacementCharacter;
+        } else if (const int kept = keptSpaceIndex(html[i].unicode()); kept >= 0) {
             out += QChar(kFirstStandIn + kept);
         } else if (html[i] == u'&') {
             if (const auto entity = keptSpaceEntity(QStringView(html).sliced(i))) {

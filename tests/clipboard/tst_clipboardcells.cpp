@@ -41,6 +41,7 @@ void tst_clipboardcells::eachFormatCarriesTheCells_data() {
     QTest::newRow("spaces kept as typed") << Rows{{"  two  spaces ", "\u00A0", "end "}} << true;
     QTest::newRow("line breaks and tabs inside a cell") << Rows{{"a\nb", "c\td"}} << true;
     QTest::newRow("spaces at either end of a line") << Rows{{"a \nb", "a\n b"}} << true;
+    QTest::newRow("line and paragraph separators") << Rows{{"a\u2028b", "\u2029"}} << true;
     QTest::newRow("quotes") << Rows{{"\"q\"", "a\"b"}} << true;
     QTest::newRow("Cyrillic and a character beyond the BMP, in UTF-8")
         << Rows{{"Сигейт", "disk\U0001F600"}} << true;
