@@ -29,13 +29,12 @@ namespace {
 bool foldsSpaces(QStringView text) {
     if (text.isEmpty())
         return false;
-    if (text.front() == u' ' || text.back() == u' ')
+    if (text.front() == u' ' || text.back() == u' ' || text.contains(u'\t'))
         return true;
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
         const QChar c = text[i];
         const QChar next = text[i + 1];
-        if (c == u'\t' || (c == u' ' && (next == u' ' || next == u'\n')) ||
-            (c == u'\n' && next == u' '))
+        if ((c == u' ' && (next == u' ' || next == u'\n')) || (c == u'\n' && next == u' '))
             return true;
     }
     return false;

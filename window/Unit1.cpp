@@ -22,8 +22,10 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -70,9 +72,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
 }
 
 void TForm1::setupAppearance() {
+    // Read as the PNGs they are: a reader left to find out what they are loads every image plugin.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/drivelist-%1.png").arg(size));
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        QImageReader reader(QStringLiteral(":/icons/drivelist-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     setWindowIcon(icon);
     platform::mapWindowsFonts(this);
     const auto labels = findChildren<QLabel*>();

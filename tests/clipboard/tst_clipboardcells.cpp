@@ -39,7 +39,7 @@ void tst_clipboardcells::eachFormatCarriesTheCells_data() {
     QTest::newRow("plain texts and an empty cell") << Rows{{"seagate", "", "80"}} << true;
     QTest::newRow("markup stays text") << Rows{{"<b>x</b>", "&amp;", "a<br>b"}} << true;
     QTest::newRow("spaces kept as typed") << Rows{{"  two  spaces ", "\u00A0", "end "}} << true;
-    QTest::newRow("line breaks and tabs inside a cell") << Rows{{"a\nb", "c\td"}} << true;
+    QTest::newRow("line breaks and tabs inside a cell") << Rows{{"a\nb", "c\td", "e\t"}} << true;
     QTest::newRow("spaces at either end of a line") << Rows{{"a \nb", "a\n b"}} << true;
     QTest::newRow("line and paragraph separators") << Rows{{"a\u2028b", "\u2029"}} << true;
     QTest::newRow("quotes") << Rows{{"\"q\"", "a\"b"}} << true;
