@@ -7,6 +7,7 @@
 #include "celldelegate.h"
 #include "clipboard/clipboardcells.h"
 #include "editbuilders.h"
+#include "platform/announcer.h"
 #include "platform/errorboundary.h"
 #include "stringgridmodel.h"
 
@@ -24,7 +25,12 @@ namespace grid {
 
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new StringGridModel(this)) {
     setModel(cellModel);
-    setItemDelegate(new CellDelegate([this](const TextEdit& edit) { requestEdit(edit); }, this));
+    setItemDelegate(new CellDelegate(
+        [this](const TextEdit& edit) {
+            requestEdit(edit);
+            announceCell(edit.col, edit.row); // an editor that closes says nothing of its cell
+        },
+        this));
     setupView();
     setupHeaders();
     createActions();
@@ -255,7 +261,26 @@ void StringGrid::goToCell(int col, int row) {
         return;
     setCurrentIndex(cell);
     scrollTo(cell);
+    // Back from a dialog, a screen reader names the table, not its cell: the cell is said once
+    // the grid has the focus.
+    cellToAnnounce = true;
     setFocus(Qt::OtherFocusReason);
+    if (hasFocus())
+        focusInEvent(nullptr);
+}
+
+void StringGrid::focusInEvent(QFocusEvent* event) {
+    if (event)
+        QTableView::focusInEvent(event);
+    if (std::exchange(cellToAnnounce, false) && currentIndex().isValid())
+        announceCell(cellModel->gridCol(currentIndex()), cellModel->gridRow(currentIndex()));
+}
+
+void StringGrid::announceCell(int col, int row) {
+    // The window's: a table's own children are its cells, to screen readers.
+    platform::Announcer::of(this)->announce(QCoreApplication::translate("grid", "%1, row %2: %3")
+                            .arg(columnName(*cellModel, col), QString::number(row),
+                                 Cells(col, row)));
 }
 
 void StringGrid::finishEditing() {

@@ -134,6 +134,7 @@ public:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void updateGeometries() override;
 
 private:
@@ -147,6 +148,8 @@ private:
     /// Keeps the actions in step with the selection, the rows and the clipboard.
     void connectActions();
     void showFixedCells();
+    /// Tells screen readers the cell's heading, row and text.
+    void announceCell(int col, int row);
     /// Gives the columns the widths that ColumnWidths shares out of the viewport's, kMinColWidth
     /// the least.
     void fitColumns();
@@ -195,6 +198,7 @@ private:
     QMenu* headingsMenu = nullptr;
     ColumnWidths columnWidths;
     bool fitting = false;
+    bool cellToAnnounce = false; ///< goToCell() waits for the focus to say its cell
 };
 
 } // namespace grid

@@ -7,6 +7,7 @@
 #include "platform/quoted.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -39,6 +40,10 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole ||
         role == Qt::BackgroundRole) {
         QString noted = note(gridCol(index), gridRow(index));
+        // A screen reader tells the blank last row from an entry's: it is where one is typed.
+        if (role == Qt::AccessibleDescriptionRole && noted.isEmpty() &&
+            gridRow(index) == rowRule().blankRow(rows))
+            return QCoreApplication::translate("grid", "the row for a new entry");
         if (role != Qt::BackgroundRole)
             return noted;
         if (noted.isEmpty())

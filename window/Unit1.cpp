@@ -12,6 +12,7 @@
 
 #include "grid/stringgrid.h"
 #include "grid/stringgridmodel.h"
+#include "platform/announcer.h"
 #include "platform/conversions.h"
 #include "platform/enterkey.h"
 #include "platform/errorboundary.h"
@@ -61,6 +62,7 @@ QList<QKeySequence> keysOf(const QList<QKeySequence>& first, QKeySequence::Stand
 TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
     setupAppearance();
+    setupAccessibility();
     layOutGrid();
     // The window's stored place: three pixels left of the screen's edge, 110 down.
     move(-3, 110);
@@ -88,6 +90,44 @@ void TForm1::setupAppearance() {
                                              ui->StringGrid1->x());
 }
 
+void TForm1::setupAccessibility() {
+    // A screen reader names a field by its caption, the same in every row: each field says which
+    // command it belongs to, read right after it.
+    const std::array<std::pair<QPushButton*, std::vector<QLineEdit*>>, 3> rows = {{
+        {ui->Button1, {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit6}},
+        {ui->Button2, {ui->Edit7, ui->Edit8, ui->Edit9, ui->Edit10}},
+        {ui->Button3, {ui->Edit5}},
+    }};
+    for (const auto& [button, fields] : rows)
+        for (QLineEdit* field : fields)
+            field->setAccessibleDescription(button->text());
+    announcer = platform::Announcer::of(this);
+}
+
+namespace {
+
+/// An entry as a listener hears it: its four fields.
+QString spokenEntry(const vint& entry) {
+    return QStringList{fieldText(entry.firma), fieldText(entry.marka),
+                       platform::IntToStr(entry.objom), platform::IntToStr(entry.zena)}
+        .join(u' ');
+}
+
+/// What a listener is told that an edit of the table did; nothing for edits of cells, whose
+/// new texts are read where they are.
+QString spokenEdit(const grid::GridEdit& edit) {
+    if (std::holds_alternative<grid::RowOrder>(edit))
+        return QCoreApplication::translate("TForm1", "The rows are sorted.");
+    if (const auto* inserted = std::get_if<grid::RowInsertion>(&edit))
+        return QCoreApplication::translate("TForm1", "%n rows inserted.", nullptr,
+                                           int(inserted->texts.size()));
+    if (const auto* removed = std::get_if<grid::RowRemoval>(&edit))
+        return QCoreApplication::translate("TForm1", "%n rows deleted.", nullptr, removed->count);
+    return {};
+}
+
+} // namespace
+
 void TForm1::createHistory() {
     history = new QUndoStack(this);
     history->setUndoLimit(kUndoSteps);
@@ -102,6 +142,8 @@ void TForm1::createHistory() {
                 pushStep(std::make_unique<GridEditCommand<Edit>>(grid, e));
             },
             edit);
+        if (const QString spoken = spokenEdit(edit); !spoken.isEmpty())
+            announcer->announce(spoken);
     });
 }
 
@@ -124,9 +166,14 @@ void TForm1::createUndoActions() {
         // What is typed into an open cell becomes a step before the history moves.
         disconnect(action, &QAction::triggered, history, nullptr);
         const bool isUndo = action == undoAction;
-        connect(action, &QAction::triggered, this, [this, grid, isUndo] {
+        connect(action, &QAction::triggered, this, [this, grid, action, isUndo] {
             grid->finishEditing();
+            if (!(isUndo ? history->canUndo() : history->canRedo()))
+                return;
+            // The menu's own words: "Undo Add".
+            const QString step = action->text().remove(u'&');
             isUndo ? history->undo() : history->redo();
+            announcer->announce(step);
         });
     }
     grid->setLeadingActions({undoAction, redoAction});
@@ -219,22 +266,35 @@ void TForm1::Button1Click(QObject* /*Sender*/) {
     readEntry(input, {EntryInput(ui->Edit1, ui->Label1), EntryInput(ui->Edit2, ui->Label2),
                       EntryInput(ui->Edit3, ui->Label3), EntryInput(ui->Edit4, ui->Label4)});
     const std::int32_t position = readNumber(EntryInput(ui->Edit6, ui->Label10));
+    const std::int32_t place = drives.placeOf(position);
     // Inserts, grows the grid to the list and repaints it.
     pushStep(std::make_unique<AddCommand>(drives, listTable(), input, position));
+    announcer->announce(QCoreApplication::translate("TForm1", "Added %1 at place %2.")
+                            .arg(spokenEntry(input), platform::IntToStr(place)));
 }
 
 void TForm1::Button2Click(QObject* /*Sender*/) {
     readEntry(input, {EntryInput(ui->Edit7, ui->Label11), EntryInput(ui->Edit8, ui->Label12),
                       EntryInput(ui->Edit9, ui->Label13), EntryInput(ui->Edit10, ui->Label14)});
-    if (drives.empty())
+    const QString noMatch =
+        QCoreApplication::translate("TForm1", "No entry matches: nothing is removed.");
+    if (drives.empty()) {
+        announcer->announce(noMatch);
         return;
+    }
     const std::int32_t at = drives.indexOf(input);
     // Removes, shrinks the grid to the list and repaints it; matching nothing, only repaints.
-    if (matches(input, *drives.at(at)))
+    if (matches(input, *drives.at(at))) {
+        const QString removed = spokenEntry(recordOf(*drives.at(at)));
         pushStep(std::make_unique<RemoveCommand>(drives, listTable(), input, at));
-    else
+        announcer->announce(
+            QCoreApplication::translate("TForm1", "Removed %1 from place %2.")
+                .arg(removed, platform::IntToStr(at)));
+    } else {
         pushStep(std::make_unique<RepaintCommand>(QCoreApplication::translate("TForm1", "Remove"),
                                                   drives, listTable()));
+        announcer->announce(noMatch);
+    }
 }
 
 void TForm1::Button3Click(QObject* /*Sender*/) {
@@ -242,8 +302,10 @@ void TForm1::Button3Click(QObject* /*Sender*/) {
     if (!drives.empty()) {
         const node found = drives.findByPrice(price);
         if (found.zena == price) {
-            results->show(
-                {fieldText(found.firma), fieldText(found.marka), platform::IntToStr(found.objom)});
+            const std::array<QString, 3> words = {fieldText(found.firma), fieldText(found.marka),
+                                                  platform::IntToStr(found.objom)};
+            results->show(words);
+            announcer->announce(QStringList(words.begin(), words.end()).join(u' '));
             std::int32_t index = 0;
             for (const node* p = drives.headNode(); p->zena != price; p = p->next)
                 ++index;
@@ -252,11 +314,13 @@ void TForm1::Button3Click(QObject* /*Sender*/) {
         }
     }
     results->show({QStringLiteral("net"), QStringLiteral("takogo"), QStringLiteral("vinta")});
+    announcer->announce(QStringLiteral("net takogo vinta"));
 }
 
 void TForm1::Button4Click(QObject* /*Sender*/) {
     // Empties the list, sets the grid to its two rows and repaints it.
     pushStep(std::make_unique<ClearCommand>(drives, listTable()));
+    announcer->announce(QCoreApplication::translate("TForm1", "The list is cleared."));
 }
 
 void TForm1::Button5Click(QObject* /*Sender*/) {
@@ -293,6 +357,9 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
     refused.throwIfAny();
     // Puts the rebuilt list in place and repaints the grid.
     pushStep(std::make_unique<AcceptCommand>(drives, table, std::move(rebuilt)));
+    announcer->announce(QCoreApplication::translate(
+        "TForm1", "The edits are accepted: the list holds %n entries.", nullptr,
+        int(drives.size())));
 }
 
 void showList(const spisok& s) {

@@ -18,6 +18,10 @@ class QPushButton;
 class QUndoCommand;
 class QUndoStack;
 
+namespace platform {
+class Announcer;
+}
+
 namespace Ui {
 class TForm1;
 }
@@ -52,6 +56,8 @@ protected:
 private:
     /// The window's icon, its fonts, its captions fitted and the search's result phrase.
     void setupAppearance();
+    /// Each field's command for screen readers, and what tells them what a command did.
+    void setupAccessibility();
     /// The history of steps, and the grid's edits made steps of it.
     void createHistory();
     /// Undo and redo, for the grid, its context menu and the buttons.
@@ -68,6 +74,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     std::unique_ptr<ResultPhrase> results;
     QUndoStack* history = nullptr;
+    platform::Announcer* announcer = nullptr;
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     QSize gridMargins; ///< from the grid's right and bottom edges to the window's

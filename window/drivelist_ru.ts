@@ -102,6 +102,50 @@
             <numerusform>Нельзя принять ячейки и пустые строки (всего %n):</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The rows are sorted.</source>
+        <translation>Строки отсортированы.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows inserted.</source>
+        <translation>
+            <numerusform>Вставлена %n строка.</numerusform>
+            <numerusform>Вставлены %n строки.</numerusform>
+            <numerusform>Вставлено %n строк.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows deleted.</source>
+        <translation>
+            <numerusform>Удалена %n строка.</numerusform>
+            <numerusform>Удалены %n строки.</numerusform>
+            <numerusform>Удалено %n строк.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added %1 at place %2.</source>
+        <translation>Добавлено %1 на место %2.</translation>
+    </message>
+    <message>
+        <source>No entry matches: nothing is removed.</source>
+        <translation>Подходящей записи нет: ничего не удалено.</translation>
+    </message>
+    <message>
+        <source>Removed %1 from place %2.</source>
+        <translation>Удалено %1 с места %2.</translation>
+    </message>
+    <message>
+        <source>The list is cleared.</source>
+        <translation>Список очищен.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The edits are accepted: the list holds %n entries.</source>
+        <translation>
+            <numerusform>Правки приняты: в списке %n запись.</numerusform>
+            <numerusform>Правки приняты: в списке %n записи.</numerusform>
+            <numerusform>Правки приняты: в списке %n записей.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>grid</name>
@@ -188,6 +232,14 @@
     <message>
         <source>Line %1 of the clipboard holds %2 cells, but only %3 fit from column %4 to %5.</source>
         <translation>Строка %1 буфера обмена содержит ячеек: %2, а от столбца %4 до %5 помещается только %3.</translation>
+    </message>
+    <message>
+        <source>the row for a new entry</source>
+        <translation>строка для новой записи</translation>
+    </message>
+    <message>
+        <source>%1, row %2: %3</source>
+        <translation>%1, строка %2: %3</translation>
     </message>
 </context>
 <context>
