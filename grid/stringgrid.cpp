@@ -278,9 +278,9 @@ void StringGrid::focusInEvent(QFocusEvent* event) {
 
 void StringGrid::announceCell(int col, int row) {
     // The window's: a table's own children are its cells, to screen readers.
-    platform::Announcer::of(this)->announce(QCoreApplication::translate("grid", "%1, row %2: %3")
-                            .arg(columnName(*cellModel, col), QString::number(row),
-                                 Cells(col, row)));
+    platform::Announcer::of(this)->announce(
+        QCoreApplication::translate("grid", "%1, row %2: %3")
+            .arg(columnName(*cellModel, col), QString::number(row), Cells(col, row)));
 }
 
 void StringGrid::finishEditing() {

@@ -287,9 +287,8 @@ void TForm1::Button2Click(QObject* /*Sender*/) {
     if (matches(input, *drives.at(at))) {
         const QString removed = spokenEntry(recordOf(*drives.at(at)));
         pushStep(std::make_unique<RemoveCommand>(drives, listTable(), input, at));
-        announcer->announce(
-            QCoreApplication::translate("TForm1", "Removed %1 from place %2.")
-                .arg(removed, platform::IntToStr(at)));
+        announcer->announce(QCoreApplication::translate("TForm1", "Removed %1 from place %2.")
+                                .arg(removed, platform::IntToStr(at)));
     } else {
         pushStep(std::make_unique<RepaintCommand>(QCoreApplication::translate("TForm1", "Remove"),
                                                   drives, listTable()));
@@ -357,9 +356,9 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
     refused.throwIfAny();
     // Puts the rebuilt list in place and repaints the grid.
     pushStep(std::make_unique<AcceptCommand>(drives, table, std::move(rebuilt)));
-    announcer->announce(QCoreApplication::translate(
-        "TForm1", "The edits are accepted: the list holds %n entries.", nullptr,
-        int(drives.size())));
+    announcer->announce(
+        QCoreApplication::translate("TForm1", "The edits are accepted: the list holds %n entries.",
+                                    nullptr, int(drives.size())));
 }
 
 void showList(const spisok& s) {

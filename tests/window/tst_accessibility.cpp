@@ -84,6 +84,8 @@ void tst_accessibility::editsAreNamedByTheirCaptions() {
     QCOMPARE(accessibleName(w->edit(edit.toLatin1())), name);
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w->edit(edit.toLatin1()));
     QCOMPARE(a->role(), QAccessible::EditableText);
+    // Screen readers name a field by its caption: its command follows, as its description.
+    QCOMPARE(a->text(QAccessible::Description), name.section(u'(', 1).chopped(1));
 }
 
 void tst_accessibility::everyControlHasAName() {

@@ -19,6 +19,7 @@
 
 #include "grid/stringgrid.h"
 #include "grid/stringgridmodel.h"
+#include "platform/announcer.h"
 #include "platform/errorboundary.h"
 
 #include <QAbstractItemModelTester>
@@ -610,10 +611,17 @@ private:
                     continue; // not written into the cell yet
                 const std::optional<QString> listed = model.listed(col, row);
                 const bool differs = cells[row][col] != listed.value_or(QString());
-                const QString note =
-                    grid->gridModel()
-                        ->data(grid->cellIndex(col, row), Qt::AccessibleDescriptionRole)
-                        .toString();
+                const QModelIndex cell = grid->cellIndex(col, row);
+                const QString note = grid->gridModel()->data(cell, Qt::ToolTipRole).toString();
+                // A screen reader hears the note, or, in the blank last row, what the row is for.
+                const QString described =
+                    grid->gridModel()->data(cell, Qt::AccessibleDescriptionRole).toString();
+                const bool lastRow = row == cells.size() - 1;
+                if (described != (note.isEmpty() && lastRow ? "the row for a new entry" : note))
+                    return QStringLiteral("cell (%1, %2) is described as %3")
+                        .arg(col)
+                        .arg(row)
+                        .arg(shown(described));
                 if (differs == note.isEmpty())
                     return QStringLiteral("cell (%1, %2) should%3 be noted, its note is %4")
                         .arg(col)
@@ -642,6 +650,14 @@ private:
                 !(text.endsWith(QStringLiteral("…")) && whole.startsWith(text.chopped(1))))
                 return differ(label->objectName() + " as shown", text, whole);
         }
+        // A search's result is said to a screen reader, hit or miss, wherever the focus is.
+        if (searched && !model.refusal())
+            if (QString d =
+                    differ("what a screen reader is told",
+                           form->findChild<platform::Announcer*>()->message(),
+                           QStringList(model.labels().begin(), model.labels().end()).join(u' '));
+                !d.isEmpty())
+                return d;
         for (int n = 1; n <= 10; ++n)
             if (QString d = differ(QStringLiteral("Edit%1").arg(n),
                                    control<QLineEdit>(QStringLiteral("Edit%1").arg(n))->text(),
