@@ -394,8 +394,19 @@ void StringGrid::selectEntries() {
         selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
         return;
     }
-    selectCells(QRect(QPoint(fixedCols(), rows.firstEntryRow()),
-                      QPoint(ColCount() - 1, rows.lastEntryRow(RowCount()))));
+    const QRect entries(QPoint(fixedCols(), rows.firstEntryRow()),
+                        QPoint(ColCount() - 1, rows.lastEntryRow(RowCount())));
+    const QModelIndex current = currentIndex();
+    // As in a spreadsheet, the current cell stays where it is when it is among the entries, so
+    // that typing goes on where the user was.
+    if (current.isValid() &&
+        entries.contains(cellModel->gridCol(current), cellModel->gridRow(current))) {
+        selectionModel()->select(QItemSelection(cellIndex(entries.left(), entries.top()),
+                                                cellIndex(entries.right(), entries.bottom())),
+                                 QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    selectCells(entries);
 }
 
 void StringGrid::setColumnContent(int col, platform::ColumnContent content) {

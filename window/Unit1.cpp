@@ -176,6 +176,16 @@ void TForm1::createUndoActions() {
             announcer->announce(step);
         });
     }
+    // The menu's words with a key of their own ("&Undo Add"); QUndoStack gives none.
+    const auto name = [this] {
+        undoAction->setText(
+            QCoreApplication::translate("TForm1", "&Undo %1").arg(history->undoText()).trimmed());
+        redoAction->setText(
+            QCoreApplication::translate("TForm1", "R&edo %1").arg(history->redoText()).trimmed());
+    };
+    connect(history, &QUndoStack::indexChanged, this, name);
+    connect(history, &QUndoStack::cleanChanged, this, name);
+    name();
     grid->setLeadingActions({undoAction, redoAction});
 }
 

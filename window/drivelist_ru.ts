@@ -146,6 +146,14 @@
             <numerusform>Правки приняты: в списке %n записей.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>О&amp;тменить %1</translation>
+    </message>
+    <message>
+        <source>R&amp;edo %1</source>
+        <translation>&amp;Повторить %1</translation>
+    </message>
 </context>
 <context>
     <name>grid</name>
@@ -171,7 +179,7 @@
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>Выделить &amp;всё</translation>
+        <translation>Вы&amp;делить всё</translation>
     </message>
     <message>
         <source>Cut</source>
@@ -219,7 +227,7 @@
     </message>
     <message>
         <source>S&amp;ort by %1, Descending</source>
-        <translation>С&amp;ортировать по %1, по убыванию</translation>
+        <translation>Сортировать по %1, по у&amp;быванию</translation>
     </message>
     <message>
         <source>&amp;Sort Ascending</source>
@@ -227,7 +235,7 @@
     </message>
     <message>
         <source>S&amp;ort Descending</source>
-        <translation>С&amp;ортировать по убыванию</translation>
+        <translation>Сортировать по у&amp;быванию</translation>
     </message>
     <message>
         <source>Line %1 of the clipboard holds %2 cells, but only %3 fit from column %4 to %5.</source>

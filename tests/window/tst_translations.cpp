@@ -5,12 +5,18 @@
 // LANG=ru_RU.UTF-8, saying in EXPECTED_LANGUAGE which language the messages must then be in.
 #include "windowtest.h"
 
+#include "grid/stringgrid.h"
 #include "window/translations.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QHeaderView>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
+#include <QSet>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -80,8 +86,34 @@ void tst_translations::tableMenuInTheUsersLanguage() {
         return w.form()->findChild<QAction*>(QLatin1String(name))->text();
     };
     QCOMPARE(text("copy"), inRussian ? "&Копировать" : "&Copy");
-    QCOMPARE(text("selectAll"), inRussian ? "Выделить &всё" : "Select &All");
-    QCOMPARE(text("undo"), inRussian ? "Отменить добавление" : "Undo Add");
+    QCOMPARE(text("selectAll"), inRussian ? "Вы&делить всё" : "Select &All");
+    QCOMPARE(text("undo"), inRussian ? "О&тменить добавление" : "&Undo Add");
+    // Every item of every menu has a key of its own, with or without a current column.
+    auto* grid = w.form()->findChild<grid::StringGrid*>();
+    for (const bool inColumn : {false, true}) {
+        if (inColumn)
+            grid->setCurrentIndex(grid->cellIndex(2, 1));
+        emit grid->contextMenu()->aboutToShow();
+        QStringList menus[2];
+        for (const QAction* action : grid->contextMenu()->actions())
+            if (!action->isSeparator())
+                menus[0] << action->text();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(grid->horizontalHeader()->viewport(), &click);
+        for (const QAction* action : grid->headingMenu()->actions())
+            menus[1] << action->text();
+        grid->headingMenu()->close();
+        for (const QStringList& items : menus) {
+            QSet<QChar> keys;
+            for (const QString& item : items) {
+                const qsizetype at = item.indexOf(u'&');
+                QVERIFY2(at >= 0 && at + 1 < item.size(), qPrintable(item));
+                const QChar key = item[at + 1].toCaseFolded();
+                QVERIFY2(!keys.contains(key), qPrintable(items.join(" | ")));
+                keys << key;
+            }
+        }
+    }
 }
 
 void tst_translations::catalogueIsComplete() {
@@ -97,7 +129,7 @@ void tst_translations::catalogueIsComplete() {
         QVERIFY(!xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().isEmpty());
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QCOMPARE(messages, 53);
+    QCOMPARE(messages, 55);
 }
 
 QTEST_MAIN(tst_translations)

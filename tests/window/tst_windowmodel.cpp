@@ -33,6 +33,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPersistentModelIndex>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -516,6 +517,7 @@ private:
             model.commitOpenEditor(); // opening the menu ends the editing
         } else {
             log << name;
+            currentBefore = grid->currentIndex();
             trigger(step.action);
         }
         checkClipboard = name == "copy" || name == "cut";
@@ -730,6 +732,10 @@ private:
                       QPoint(selection[0].right(), selection[0].bottom())) != want)
                 return QStringLiteral("the pasted cells should be selected");
         }
+        // Select All leaves the current cell where it was among the entries, as a spreadsheet does.
+        if (selectedAll && currentBefore.isValid() && currentBefore.row() < grid->RowCount() - 2 &&
+            grid->currentIndex() != currentBefore)
+            return QStringLiteral("Select All moved the current cell");
         if (!model.foundRow() && !selectedAll && !searched)
             return {};
         // A search that finds nothing leaves the selection as it was.
@@ -820,6 +826,7 @@ private:
     bool checkView = false; ///< the step may scroll or select
     QWidget* focusBefore = nullptr;
     QItemSelection selectionBefore;
+    QPersistentModelIndex currentBefore; ///< the current cell as an action was triggered
     bool refusedFixed = false;
 };
 
