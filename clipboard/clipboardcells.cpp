@@ -116,8 +116,10 @@ QList<QStringList> ClipboardTable::rows() const {
 }
 
 bool offersCells(const QMimeData* data) {
-    return data && ((data->hasText() && !data->text().isEmpty()) || data->hasHtml() ||
-                    data->hasFormat(kOwnCellsFormat) || data->hasFormat(kGnumericFormat));
+    // Only the formats: reading what another program offers would fetch it whole, a password
+    // copied there or a sheet of half a million lines, at every change of the clipboard.
+    return data && (data->hasText() || data->hasHtml() || data->hasFormat(kOwnCellsFormat) ||
+                    data->hasFormat(kGnumericFormat));
 }
 
 } // namespace clipboard

@@ -50,7 +50,8 @@ private:
     TableShape counted;
 };
 
-/// Whether a paste of `data` would find anything to write. Cheap: reads no text but the plain.
+/// Whether `data` offers a format that a paste reads, told by the formats alone: nothing of it is
+/// read, so nothing another program holds is fetched before the user pastes.
 bool offersCells(const QMimeData* data);
 
 } // namespace clipboard

@@ -54,6 +54,17 @@ qsizetype rowCountAfterPaste(const StringGridModel& cells, int top, qsizetype li
                                                              : gridRows.rowCountEndingAt(lastRow);
 }
 
+/// `n` with its digits grouped as the user's language groups them ("1,000,000").
+QString counted(qsizetype n) {
+    return QLocale().toString(qlonglong(n));
+}
+
+/// How many rows the user sees as entries in a table of `rowCount` rows: neither the heading row
+/// nor the blank last row.
+qsizetype entryRows(const StringGridModel& cells, qsizetype rowCount) {
+    return rowCount - cells.rowRule().firstEntryRow() - GridRows::kBlankRows;
+}
+
 /// Refuses a paste of a table of `shape` that does not fit, as pasteEdit() says.
 void refuseOversized(const StringGridModel& cells, const QRect& selection,
                      const clipboard::TableShape& shape, int maxRows) {
@@ -63,9 +74,9 @@ void refuseOversized(const StringGridModel& cells, const QRect& selection,
         throw platform::Exception(
             QCoreApplication::translate(
                 "grid", "The clipboard holds %1 lines; pasted from row %2 they would make %3 "
-                        "rows, and the table holds at most %4.")
-                .arg(QString::number(shape.rows), QString::number(topLeft.y()),
-                     QString::number(rowCount), QString::number(maxRows)));
+                        "entry rows, and the table holds at most %4.")
+                .arg(counted(shape.rows), counted(topLeft.y()), counted(entryRows(cells, rowCount)),
+                     counted(entryRows(cells, maxRows))));
     const int lastCol = cells.gridColCount() - 1;
     const int fit = lastCol + 1 - topLeft.x();
     if (shape.columns > fit)
@@ -110,9 +121,10 @@ std::optional<RowInsertion> insertRowsEdit(const StringGridModel& cells, const Q
     if (rowCount > maxRows)
         throw platform::Exception(
             QCoreApplication::translate("grid",
-                                        "%1 rows more would make %2 rows, and the table holds at "
-                                        "most %3.")
-                .arg(QString::number(count), QString::number(rowCount), QString::number(maxRows)));
+                                        "%1 rows more would make %2 entry rows, and the table "
+                                        "holds at most %3.")
+                .arg(counted(count), counted(entryRows(cells, rowCount)),
+                     counted(entryRows(cells, maxRows))));
     const int top = std::max(selection.top(), cells.rowRule().firstEntryRow());
     return RowInsertion{top, QList<QStringList>(count, QStringList(cells.gridColCount())),
                         QCoreApplication::translate("grid", "Insert Rows")};

@@ -94,12 +94,32 @@
             <numerusform>Нельзя принять %n пустых строк:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 and %2 cannot be accepted:</source>
+        <translation>Нельзя принять %1 и %2:</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 ячейку</translation>
+    </message>
     <message numerus="yes">
-        <source>%n cells and blank rows cannot be accepted:</source>
+        <source>%n cells</source>
         <translation>
-            <numerusform>Нельзя принять ячейки и пустые строки (всего %n):</numerusform>
-            <numerusform>Нельзя принять ячейки и пустые строки (всего %n):</numerusform>
-            <numerusform>Нельзя принять ячейки и пустые строки (всего %n):</numerusform>
+            <numerusform>%n ячейку</numerusform>
+            <numerusform>%n ячейки</numerusform>
+            <numerusform>%n ячеек</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 blank row</source>
+        <translation>1 пустую строку</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank rows</source>
+        <translation>
+            <numerusform>%n пустую строку</numerusform>
+            <numerusform>%n пустые строки</numerusform>
+            <numerusform>%n пустых строк</numerusform>
         </translation>
     </message>
     <message>
@@ -190,8 +210,8 @@
         <translation>удаление</translation>
     </message>
     <message>
-        <source>The clipboard holds %1 lines; pasted from row %2 they would make %3 rows, and the table holds at most %4.</source>
-        <translation>В буфере обмена %1 строк; вставленные со строки %2, они дали бы %3 строк, а в таблице может быть не больше %4.</translation>
+        <source>The clipboard holds %1 lines; pasted from row %2 they would make %3 entry rows, and the table holds at most %4.</source>
+        <translation>Строк в буфере обмена: %1; вставленные со строки %2, они дали бы строк с записями: %3, а в таблице их может быть не больше %4.</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -210,8 +230,8 @@
         <translation>удаление строк</translation>
     </message>
     <message>
-        <source>%1 rows more would make %2 rows, and the table holds at most %3.</source>
-        <translation>Ещё %1 строк дали бы %2 строк, а в таблице может быть не больше %3.</translation>
+        <source>%1 rows more would make %2 entry rows, and the table holds at most %3.</source>
+        <translation>Ещё строк: %1; вместе строк с записями было бы %2, а в таблице их может быть не больше %3.</translation>
     </message>
     <message>
         <source>Insert Rows</source>

@@ -18,6 +18,17 @@ void RefusedCells::addBlankRow(const platform::Exception& refusal) {
     ++blankRows;
 }
 
+namespace {
+
+/// `n` things as a person counts them: the singular for one, which English has no plural form
+/// for, and the language's own plural forms for the rest.
+QString counted(int n, const char* one, const char* many) {
+    return n == 1 ? QCoreApplication::translate("TForm1", one)
+                  : QCoreApplication::translate("TForm1", many, nullptr, n);
+}
+
+} // namespace
+
 void RefusedCells::throwIfAny() const {
     if (count == 0)
         return;
@@ -30,8 +41,11 @@ void RefusedCells::throwIfAny() const {
             ? QCoreApplication::translate("TForm1", "%n cells cannot be accepted:", nullptr, cells)
         : cells == 0 ? QCoreApplication::translate(
                            "TForm1", "%n blank rows cannot be accepted:", nullptr, blankRows)
-                     : QCoreApplication::translate(
-                           "TForm1", "%n cells and blank rows cannot be accepted:", nullptr, count);
+                     : QCoreApplication::translate("TForm1", "%1 and %2 cannot be accepted:")
+                           .arg(counted(cells, QT_TRANSLATE_NOOP("TForm1", "1 cell"),
+                                        QT_TRANSLATE_N_NOOP("TForm1", "%n cells")),
+                                counted(blankRows, QT_TRANSLATE_NOOP("TForm1", "1 blank row"),
+                                        QT_TRANSLATE_N_NOOP("TForm1", "%n blank rows")));
     QStringList lines = {heading};
     lines << messages;
     if (count > kNamed)

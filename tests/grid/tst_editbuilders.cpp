@@ -66,8 +66,8 @@ void tst_editbuilders::pasteWritesFromTheSelection_data() {
         << "Line 2 of the clipboard holds 3 cells, but only 2 fit from column h3 to h4.";
     QTest::newRow("one row past the bound")
         << 2 << QRect(1, 3, 1, 1) << Rows(7, {"x"}) << QPoint() << Rows{} << -1
-        << "The clipboard holds 7 lines; pasted from row 3 they would make 11 rows, and the table "
-           "holds at most 10.";
+        << "The clipboard holds 7 lines; pasted from row 3 they would make 9 entry rows, and the "
+           "table holds at most 8.";
     QTest::newRow("up to the bound")
         << 2 << QRect(1, 3, 1, 1) << Rows(6, {"x"}) << QPoint(1, 3) << Rows(6, {"x"}) << 10 << "";
     QTest::newRow("an empty clipboard: no edit")

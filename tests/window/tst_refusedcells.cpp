@@ -29,8 +29,10 @@ void tst_refusedcells::theFirstTwentyAreNamed_data() {
         << 21 << 0 << QStringList{"21 cells cannot be accepted:", "and 1 more."};
     QTest::newRow("blank rows counted as rows")
         << 2 << 2 << QStringList{"2 blank rows cannot be accepted:", "cell 2"};
-    QTest::newRow("cells and blank rows counted together")
-        << 3 << 1 << QStringList{"3 cells and blank rows cannot be accepted:", "cell 3"};
+    QTest::newRow("cells and blank rows counted apart")
+        << 3 << 1 << QStringList{"2 cells and 1 blank row cannot be accepted:", "cell 3"};
+    QTest::newRow("one cell and blank rows")
+        << 3 << 2 << QStringList{"1 cell and 2 blank rows cannot be accepted:", "cell 3"};
 }
 
 void tst_refusedcells::theFirstTwentyAreNamed() {

@@ -251,7 +251,7 @@ void tst_x11::pastesWhatOtherProgramsWrote_data() {
                 {"", "", "", ""},
                 {"Сигейт", "Барракуда", "500", "12\u00A0500"}}
         << QPoint() << Rows{}
-        << QStringList{"4 cells and blank rows cannot be accepted:",
+        << QStringList{"3 cells and 1 blank row cannot be accepted:",
                        "Row 1, column 3 (objom): '\u2068objom\u2069'",
                        "Row 1, column 4 (zena): '\u2068zena\u2069'",
                        "Row 3, column 2 (marka): '\u2068Blue<U+000A>P300\u2069'", "Row 4 is blank"};
