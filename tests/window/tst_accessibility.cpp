@@ -5,6 +5,7 @@
 #include "windowtest.h"
 
 #include "grid/stringgrid.h"
+#include "platform/announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -100,6 +101,13 @@ void tst_accessibility::everyControlHasAName() {
     }
     QCOMPARE(accessibleName(w->grid()), "список дисков");
     QCOMPARE(QAccessible::queryAccessibleInterface(w->grid())->role(), QAccessible::Table);
+    // What a command did is told through a notification named by it.
+    w->click("Button3");
+    auto* announcer = w->form()->findChild<platform::Announcer*>("announcer");
+    QAccessibleInterface* told = QAccessible::queryAccessibleInterface(announcer);
+    QCOMPARE(told->role(), QAccessible::Notification);
+    QCOMPARE(told->text(QAccessible::Name), "net takogo vinta");
+    QVERIFY(told->text(QAccessible::Description).isEmpty());
 }
 
 void tst_accessibility::gridCellsAreReadable() {
