@@ -132,23 +132,25 @@ class Session:
     def utterances(self):
         return [m.group(1) for line in self.read_log() if (m := SPEECH.search(line))]
 
-    def wait_quiet(self):
-        """Waits until no utterance has come for QUIET seconds; gives what was said since the
-        last call."""
+    def wait_quiet(self, awaited=()):
+        """Waits until every text of `awaited` has been said since the last call (or STEP_LIMIT
+        has passed) and then no utterance has come for QUIET seconds; gives what was said since
+        the last call."""
         end = time.monotonic() + STEP_LIMIT
-        count, since = len(self.utterances()), time.monotonic()
+        said, since = self.utterances(), time.monotonic()
         while time.monotonic() < end:
             time.sleep(0.1)
-            now = len(self.utterances())
-            if now != count:
-                count, since = now, time.monotonic()
+            now = self.utterances()
+            if len(now) != len(said):
+                said, since = now, time.monotonic()
             elif time.monotonic() - since >= QUIET:
-                break
-        said = self.utterances()[self.heard_so_far:]
-        self.heard_so_far = count
-        return said
+                heard = " | ".join(said[self.heard_so_far:])
+                if all(words in heard for words in awaited):
+                    break
+        step, self.heard_so_far = said[self.heard_so_far:], len(said)
+        return step
 
-    def keys(self, *keys):
+    def keys(self, keys, awaited=()):
         for key in keys:
             if key.startswith("type:"):
                 subprocess.run(["xdotool", "type", "--delay", "20", key[5:]], env=self.env,
@@ -156,7 +158,7 @@ class Session:
             else:
                 subprocess.run(["xdotool", "key", "--delay", "40", key], env=self.env,
                                check=True)
-        return self.wait_quiet()
+        return self.wait_quiet(awaited)
 
     def close(self):
         for process in reversed(self.processes):
@@ -176,7 +178,7 @@ def main():
     failures = []
     try:
         for name, keys, heard in STEPS:
-            said = session.keys(*keys)
+            said = session.keys(keys, heard)
             text = " | ".join(said)
             missing = [words for words in heard if words not in text]
             print("%-40s %s" % (name, text))
