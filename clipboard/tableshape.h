@@ -4,7 +4,8 @@
 // tableshape.h - how large a table on the clipboard is, counted before a cell of it is built.
 #pragma once
 
-#include <QtGlobal>
+#include <QList>
+#include <QStringList>
 
 namespace clipboard {
 
@@ -25,6 +26,13 @@ struct TableShape {
         rows += count;
     }
     void addRow(qsizetype width) { addRows(1, width); }
+    /// The shape of rows already built. Linear in the rows.
+    static TableShape of(const QList<QStringList>& rows) {
+        TableShape shape;
+        for (const QStringList& row : rows)
+            shape.addRow(row.size());
+        return shape;
+    }
     bool operator==(const TableShape&) const = default;
 };
 

@@ -7,6 +7,8 @@
 // time and all at once, as a paste finds them. For any input a reader must not crash or hang, must
 // build the rows it counted beforehand (HTML: in proportion to its bytes); and the cells
 // that the text reader found must come back unchanged through every format a copy writes.
+#include "fuzzcheck.h"
+
 #include "clipboard/clipboardcells.h"
 #include "clipboard/gnumericcells.h"
 #include "clipboard/htmltable.h"
@@ -22,14 +24,6 @@
 #include <memory>
 
 namespace {
-
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #condition);           \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
 
 using Rows = QList<QStringList>;
 
@@ -58,10 +52,7 @@ void checkCarried(const char* format, const Rows& sent, const std::optional<Rows
 }
 
 qsizetype widest(const Rows& rows) {
-    qsizetype width = 0;
-    for (const QStringList& row : rows)
-        width = std::max(width, row.size());
-    return width;
+    return clipboard::TableShape::of(rows).columns;
 }
 
 /// What a paste counts before it builds a cell is what it then builds. HTML's tags are counted by

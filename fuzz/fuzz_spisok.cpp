@@ -6,6 +6,7 @@
 // Each input is a sequence of operations with arbitrary records, numbers and positions. Every
 // operation runs on both the list and the model; after each, the results, the contents and the
 // chain's invariants must agree, or the process aborts with a report.
+#include "fuzzcheck.h"
 #include "referencelist.h"
 
 #include "list/nodeallocator.h"
@@ -21,14 +22,6 @@
 #include <new>
 
 namespace {
-
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #condition);           \
-            std::abort();                                                                          \
-        }                                                                                          \
-    } while (false)
 
 /// Mostly short texts of few letters, so that first characters match often; sometimes raw bytes
 /// that fill the field with no NUL at all.

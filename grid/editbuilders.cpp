@@ -99,9 +99,7 @@ std::optional<TextEdit> pasteEdit(const StringGridModel& cells, const QRect& sel
     QList<QStringList> rows = readRows();
     if (rows.isEmpty())
         return std::nullopt;
-    clipboard::TableShape read;
-    for (const QStringList& row : rows)
-        read.addRow(row.size());
+    const clipboard::TableShape read = clipboard::TableShape::of(rows);
     refuseOversized(cells, selection, read, maxRows);
     for (QStringList& row : rows)
         while (row.size() < read.columns)

@@ -266,12 +266,15 @@ void StringGrid::goToCell(int col, int row) {
     cellToAnnounce = true;
     setFocus(Qt::OtherFocusReason);
     if (hasFocus())
-        focusInEvent(nullptr);
+        announceCurrentCell();
 }
 
 void StringGrid::focusInEvent(QFocusEvent* event) {
-    if (event)
-        QTableView::focusInEvent(event);
+    QTableView::focusInEvent(event);
+    announceCurrentCell();
+}
+
+void StringGrid::announceCurrentCell() {
     if (std::exchange(cellToAnnounce, false) && currentIndex().isValid())
         announceCell(cellModel->gridCol(currentIndex()), cellModel->gridRow(currentIndex()));
 }

@@ -150,6 +150,8 @@ private:
     void showFixedCells();
     /// Tells screen readers the cell's heading, row and text.
     void announceCell(int col, int row);
+    /// Tells them the current cell, once, after goToCell().
+    void announceCurrentCell();
     /// Gives the columns the widths that ColumnWidths shares out of the viewport's, kMinColWidth
     /// the least.
     void fitColumns();

@@ -183,8 +183,9 @@ void TForm1::createUndoActions() {
         redoAction->setText(
             QCoreApplication::translate("TForm1", "R&edo %1").arg(history->redoText()).trimmed());
     };
-    connect(history, &QUndoStack::indexChanged, this, name);
-    connect(history, &QUndoStack::cleanChanged, this, name);
+    // After QUndoStack's own, which writes the words without the key.
+    connect(history, &QUndoStack::undoTextChanged, this, name);
+    connect(history, &QUndoStack::redoTextChanged, this, name);
     name();
     grid->setLeadingActions({undoAction, redoAction});
 }

@@ -84,9 +84,7 @@ void tst_editbuilders::pasteWritesFromTheSelection() {
     QFETCH(QString, refusal);
     grid::StringGridModel cells;
     fill(cells, entries);
-    clipboard::TableShape shape;
-    for (const QStringList& row : clipboard)
-        shape.addRow(row.size());
+    const clipboard::TableShape shape = clipboard::TableShape::of(clipboard);
     // A paste too large is refused by the shape counted, before a cell is read.
     int reads = 0;
     const auto read = [&reads, &clipboard] {

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 
 """A speech server for Orca that speaks nothing: Orca logs every utterance before it hands it to
-its server, so a test needs neither a synthesizer nor a sound device."""
+its server, so a test needs neither a synthesizer nor a sound device. The base class's speaking
+methods already do nothing; this one only names itself and has no voices."""
 
 from orca import speechserver
 
@@ -33,25 +34,3 @@ class SpeechServer(speechserver.SpeechServer):
 
     def getVoiceFamilies(self):
         return []
-
-    def speak(self, text=None, acss=None, interrupt=True):
-        pass
-
-    def speakCharacter(self, character, acss=None):
-        pass
-
-    def speakKeyEvent(self, event, acss=None):
-        pass
-
-    def sayAll(self, utteranceIterator, progressCallback):
-        for _ in utteranceIterator:
-            pass
-
-    def stop(self):
-        pass
-
-    def shutdown(self):
-        pass
-
-    def reset(self, text=None, acss=None):
-        pass
