@@ -75,39 +75,79 @@ ClipboardTable::ClipboardTable(const QMimeData* data) {
         counted = tabSeparatedShape(text);
         return;
     }
+    const auto readHtml = [this, data] {
+        if (html.isNull() && data->hasHtml())
+            html = data->html();
+    };
     if (data->hasFormat(kGnumericFormat)) {
         // Gnumeric's own cells hold its numbers whole, where its HTML shows them as a narrow
-        // column does (2.147E+09).
+        // column does (2.147E+09); but a number it shows as a date is taken as its HTML shows it,
+        // which must then hold the same rows.
         gnumeric = data->data(kGnumericFormat);
-        if (const std::optional<TableShape> shape = gnumericShape(gnumeric)) {
-            format = Format::Gnumeric;
-            counted = *shape;
-            return;
+        if (const std::optional<GnumericShape> shape = gnumericShape(gnumeric)) {
+            if (shape->showsOtherwise)
+                readHtml();
+            const std::optional<TableShape> shown =
+                shape->showsOtherwise ? htmlTableShape(html) : std::nullopt;
+            if (!shape->showsOtherwise || (shown && shown->rows == shape->table.rows &&
+                                           shown->columns >= shape->table.columns)) {
+                format = Format::Gnumeric;
+                counted = shape->table;
+                return;
+            }
         }
         gnumeric.clear();
     }
+    if (data->hasFormat(kLibreOfficeCellsFormat)) {
+        // LibreOffice's own text holds every text as the sheet shows it, spaces and line breaks
+        // too, where its HTML folds them; its HTML then gives the numbers their values.
+        format = Format::LibreOffice;
+        text = QString::fromUtf8(data->data(kLibreOfficeCellsFormat));
+        counted = tabSeparatedShape(text);
+        readHtml();
+        return;
+    }
     if (data->hasText())
         text = data->text();
-    if (data->hasHtml()) {
-        html = data->html();
-        if (const std::optional<TableShape> shape = htmlTableShape(html)) {
-            format = Format::Html;
-            counted = *shape;
-            return;
-        }
+    readHtml();
+    if (const std::optional<TableShape> shape = htmlTableShape(html)) {
+        format = Format::Html;
+        counted = *shape;
+        return;
     }
     format = Format::Text;
     counted = tabSeparatedShape(text);
 }
+
+namespace {
+
+/// `rows` with each cell that `numbers` holds a number of as that number, where the HTML they are
+/// read from has as many rows.
+QList<QStringList> withNumbers(QList<QStringList> rows, const QString& html) {
+    const std::optional<TableShape> shape = htmlTableShape(html);
+    if (!shape || shape->rows != rows.size())
+        return rows;
+    for (HeldNumber& number : htmlTableNumbers(html))
+        if (number.column < rows[number.row].size())
+            rows[number.row][number.column] = std::move(number.value);
+    return rows;
+}
+
+} // namespace
 
 QList<QStringList> ClipboardTable::rows() const {
     switch (format) {
     case Format::None:
         return {};
     case Format::Gnumeric:
-        return fromGnumericCells(gnumeric).value_or(QList<QStringList>());
+        return fromGnumericCells(gnumeric, html.isNull()
+                                               ? QList<QStringList>()
+                                               : fromHtmlTable(html).value_or(QList<QStringList>()))
+            .value_or(QList<QStringList>());
+    case Format::LibreOffice:
+        return withNumbers(fromTabSeparated(text), html);
     case Format::Html:
-        return fromHtmlTable(html).value_or(QList<QStringList>());
+        return withNumbers(fromHtmlTable(html).value_or(QList<QStringList>()), html);
     case Format::OwnCells:
     case Format::Text:
         break;
@@ -119,7 +159,7 @@ bool offersCells(const QMimeData* data) {
     // Only the formats: reading what another program offers would fetch it whole, a password
     // copied there or a sheet of half a million lines, at every change of the clipboard.
     return data && (data->hasText() || data->hasHtml() || data->hasFormat(kOwnCellsFormat) ||
-                    data->hasFormat(kGnumericFormat));
+                    data->hasFormat(kGnumericFormat) || data->hasFormat(kLibreOfficeCellsFormat));
 }
 
 } // namespace clipboard

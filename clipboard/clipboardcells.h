@@ -20,16 +20,22 @@ namespace clipboard {
 /// cannot hold every text (a carriage return, say).
 inline constexpr QLatin1StringView kOwnCellsFormat("application/x-drivelist-cells");
 
+/// LibreOffice's own text of cells: tab-separated, each text as the sheet shows it, quoted where it
+/// holds a line break.
+inline constexpr QLatin1StringView kLibreOfficeCellsFormat("application/x-libreoffice-tsvc");
+
 /// Cells as the clipboard carries them: tab-separated text (toTabSeparated()), an HTML table
 /// (toHtmlTable()), Gnumeric's cells (toGnumericCells()) and this program's own cells, the integers
 /// of number columns as numbers. Each format is written when it is first asked for (by a paste
 /// here or in another program), so copying costs only the cells. The caller owns it.
 QMimeData* mimeDataOf(CopiedCells cells);
 
-/// The rows a paste writes, from the best format offered: this program's own cells, or else
-/// Gnumeric's, or else the first table of the HTML, or else the tab-separated text. Read in two
-/// steps, so that a paste too large is refused before any cell is built: how many rows, then the
-/// rows. Each format is taken from the clipboard once.
+/// The rows a paste writes, from the most exact formats offered: this program's own cells, or
+/// else Gnumeric's (with its HTML for the numbers it shows as dates), or else LibreOffice's own
+/// text (with its HTML for the numbers' values), or else the first table of the HTML (with the
+/// values LibreOffice writes there), or else the tab-separated text. Read in two steps, so that a
+/// paste too large is refused before any cell is built: how many rows, then the rows. Each format
+/// is taken from the clipboard once.
 class ClipboardTable {
 public:
     explicit ClipboardTable(const QMimeData* data);
@@ -42,10 +48,10 @@ public:
     QList<QStringList> rows() const;
 
 private:
-    enum class Format { None, OwnCells, Gnumeric, Html, Text };
+    enum class Format { None, OwnCells, Gnumeric, LibreOffice, Html, Text };
     Format format = Format::None;
-    QString text; ///< the own cells or the plain text, tab-separated
-    QString html;
+    QString text; ///< the own cells, LibreOffice's or the plain text, tab-separated
+    QString html; ///< the HTML offered, whatever the format read
     QByteArray gnumeric;
     TableShape counted;
 };

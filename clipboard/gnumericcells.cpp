@@ -5,20 +5,23 @@
 #include "gnumericcells.h"
 
 #include "markupwriter.h"
+#include "numberformat.h"
 #include "platform/conversions.h"
 
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace clipboard {
 namespace {
 
-// Gnumeric's value types: a string, and a number.
+// Gnumeric's value types: a string, a number, and the integer of its older files.
 constexpr QLatin1StringView kText("60");
 constexpr QLatin1StringView kNumber("40");
+constexpr QLatin1StringView kInteger("30");
 
 bool xmlCarries(QStringView text) {
     return text.isValidUtf16() && std::none_of(text.begin(), text.end(), [](QChar c) {
@@ -72,9 +75,23 @@ QByteArray toGnumericCells(const CopiedCells& cells) {
 
 namespace {
 
+/// The cells of a range whose style shows numbers as something else (a date, a percentage),
+/// from the range's first row and column.
+struct OtherwiseShown {
+    qsizetype firstRow = 0, firstColumn = 0, lastRow = 0, lastColumn = 0;
+    bool holds(qsizetype row, qsizetype column) const {
+        return row >= firstRow && row <= lastRow && column >= firstColumn && column <= lastColumn;
+    }
+};
+/// Past this many such styles, every number is taken as shown otherwise, so that a hostile range
+/// costs no more than this per cell.
+constexpr std::size_t kMostStyles = 1024;
+
 /// Walks Gnumeric's clipboard XML as fromGnumericCells() reads it, telling `sink` the range's row
-/// count (`begin(rows)`) and each cell's place (`cell(row, col, reader)`, which reads or skips the
-/// rest of the element); false when the XML is not such a range.
+/// count (`begin(rows)`) and each cell's place from the range's first row and column
+/// (`cell(row, col, reader, shownAsNumber)`, which reads or skips the rest of the element;
+/// `shownAsNumber` is false for a number that the sheet shows otherwise); false when the XML is not
+/// such a range.
 template <typename Sink> bool walkGnumericCells(const QByteArray& xml, Sink& sink) {
     QXmlStreamReader reader(xml);
     if (!reader.readNextStartElement() || reader.name() != u"ClipboardRange")
@@ -94,51 +111,90 @@ template <typename Sink> bool walkGnumericCells(const QByteArray& xml, Sink& sin
     if (!ok)
         return false;
     sink.begin(rows);
+    std::vector<OtherwiseShown> styles; ///< places relative to the range, as Gnumeric writes them
+    bool tooManyStyles = false;
+    std::optional<OtherwiseShown> region; ///< the style region being read
     while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement || reader.name() != u"Cell")
+        if (reader.readNext() != QXmlStreamReader::StartElement)
             continue;
         const QXmlStreamAttributes attributes = reader.attributes();
+        if (reader.name() == u"StyleRegion") {
+            region = OtherwiseShown{number(attributes, QLatin1StringView("startRow")),
+                                    number(attributes, QLatin1StringView("startCol")),
+                                    number(attributes, QLatin1StringView("endRow")),
+                                    number(attributes, QLatin1StringView("endCol"))};
+            if (!ok)
+                return false;
+            continue;
+        }
+        if (reader.name() == u"Style") {
+            if (region && !showsAsNumber(attributes.value(QLatin1StringView("Format")))) {
+                tooManyStyles = tooManyStyles || styles.size() == kMostStyles;
+                if (!tooManyStyles)
+                    styles.push_back(*region);
+            }
+            region.reset();
+            continue;
+        }
+        if (reader.name() != u"Cell")
+            continue;
         const qsizetype row = number(attributes, QLatin1StringView("Row"));
         const qsizetype col = number(attributes, QLatin1StringView("Col"));
         if (!ok || row < baseRow || row - baseRow >= rows || col < baseCol || col - baseCol >= cols)
             return false; // outside the range
-        sink.cell(row - baseRow, col - baseCol, reader);
+        const QStringView type = attributes.value(QLatin1StringView("ValueType"));
+        bool shownAsNumber = true;
+        if (type == kNumber || type == kInteger) {
+            if (attributes.hasAttribute(QLatin1StringView("ValueFormat")))
+                shownAsNumber = showsAsNumber(attributes.value(QLatin1StringView("ValueFormat")));
+            else
+                shownAsNumber =
+                    !tooManyStyles &&
+                    std::none_of(styles.begin(), styles.end(), [&](const OtherwiseShown& style) {
+                        return style.holds(row - baseRow, col - baseCol);
+                    });
+        }
+        sink.cell(row - baseRow, col - baseCol, reader, shownAsNumber);
     }
     return !reader.hasError();
 }
 
 } // namespace
 
-std::optional<TableShape> gnumericShape(const QByteArray& xml) {
+std::optional<GnumericShape> gnumericShape(const QByteArray& xml) {
     struct Counter {
         qsizetype rows = 0;
         std::map<qsizetype, qsizetype> widths; ///< of the rows that hold a cell
+        bool showsOtherwise = false;
         void begin(qsizetype count) { rows = count; }
-        void cell(qsizetype row, qsizetype col, QXmlStreamReader& reader) {
+        void cell(qsizetype row, qsizetype col, QXmlStreamReader& reader, bool shownAsNumber) {
             qsizetype& width = widths[row];
             width = std::max(width, col + 1);
+            showsOtherwise = showsOtherwise || !shownAsNumber;
             reader.skipCurrentElement();
         }
     } counter;
     if (!walkGnumericCells(xml, counter))
         return std::nullopt;
     // Rows without a cell are empty.
-    TableShape shape;
+    GnumericShape shape{{}, counter.showsOtherwise};
     qsizetype next = 0;
     for (const auto& [row, width] : counter.widths) {
-        shape.addRows(row - next, 0);
-        shape.addRow(width);
+        shape.table.addRows(row - next, 0);
+        shape.table.addRow(width);
         next = row + 1;
     }
-    shape.addRows(counter.rows - next, 0);
+    shape.table.addRows(counter.rows - next, 0);
     return shape;
 }
 
-std::optional<QList<QStringList>> fromGnumericCells(const QByteArray& xml) {
+std::optional<QList<QStringList>> fromGnumericCells(const QByteArray& xml,
+                                                    const QList<QStringList>& shown) {
     struct Builder {
+        const QList<QStringList>& shown;
         QList<QStringList> rows;
         void begin(qsizetype count) { rows.resize(count); }
-        void cell(qsizetype row, qsizetype col, QXmlStreamReader& reader) {
+        void cell(qsizetype row, qsizetype col, QXmlStreamReader& reader, bool shownAsNumber) {
             // A formula's result is its Value; anything else is the element's text.
             const QXmlStreamAttributes attributes = reader.attributes();
             const bool computed = attributes.hasAttribute(QLatin1StringView("Value"));
@@ -148,9 +204,12 @@ std::optional<QList<QStringList>> fromGnumericCells(const QByteArray& xml) {
             QStringList& line = rows[row];
             while (line.size() <= col)
                 line << QString();
-            line[col] = computed ? value : std::move(text);
+            if (!shownAsNumber && row < shown.size() && col < shown[row].size())
+                line[col] = shown[row][col];
+            else
+                line[col] = computed ? value : std::move(text);
         }
-    } builder;
+    } builder{shown, {}};
     if (!walkGnumericCells(xml, builder))
         return std::nullopt;
     return std::move(builder.rows);

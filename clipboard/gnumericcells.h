@@ -29,14 +29,23 @@ bool gnumericCarries(const CopiedCells& cells);
 /// non-empty cell as the text it is, never read as a formula or a date. Linear in the texts.
 QByteArray toGnumericCells(const CopiedCells& cells);
 
+/// The shape of the rows that fromGnumericCells() reads, and whether a number among them is one
+/// that the sheet shows as something else (a date, a time, a percentage: see showsAsNumber()).
+struct GnumericShape {
+    TableShape table;
+    bool showsOtherwise = false;
+};
+
 /// The rows of Gnumeric's clipboard XML: each cell's value as Gnumeric holds it (a formula's
 /// result, a number as its digits, not as a narrow column shows it), each row as wide as its last
-/// cell. None when the XML is not such a range: not well formed, or a cell outside the range's
-/// rows and columns.
-std::optional<QList<QStringList>> fromGnumericCells(const QByteArray& xml);
+/// cell; but a number that the sheet shows otherwise (by the cell's ValueFormat or its style's
+/// Format) as `shown`, the same cells as the sheet shows them, holds it, where it does. None when
+/// the XML is not such a range: not well formed, or a cell outside the range's rows and columns.
+std::optional<QList<QStringList>> fromGnumericCells(const QByteArray& xml,
+                                                    const QList<QStringList>& shown = {});
 
 /// The shape of the rows that fromGnumericCells() reads, found in one pass over the XML that
 /// builds no cell; none as above. Linear, and memory in the cells it holds, not the range's size.
-std::optional<TableShape> gnumericShape(const QByteArray& xml);
+std::optional<GnumericShape> gnumericShape(const QByteArray& xml);
 
 } // namespace clipboard

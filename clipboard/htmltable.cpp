@@ -5,6 +5,7 @@
 #include "htmltable.h"
 
 #include "markupwriter.h"
+#include "numberformat.h"
 #include "platform/conversions.h"
 
 #include <QTextCursor>
@@ -169,27 +170,49 @@ QString shownText(QString read) {
     return read;
 }
 
-/// The value of a `colspan` attribute in a tag's text; 1 without one.
-int columnSpan(QStringView tag) {
-    const qsizetype at = tag.indexOf(u"colspan", 0, Qt::CaseInsensitive);
+/// The value of the attribute `name` in a tag's text, its entities of quotes and ampersands read;
+/// null without one. Looks for the name alone, as a light reader may.
+QString attributeValue(QStringView tag, QStringView name) {
+    const qsizetype at = tag.indexOf(name, 0, Qt::CaseInsensitive);
     if (at < 0)
-        return 1;
-    qsizetype i = at + 7;
-    while (i < tag.size() &&
-           (tag[i] == u' ' || tag[i] == u'=' || tag[i] == u'"' || tag[i] == u'\''))
+        return {};
+    qsizetype i = at + name.size();
+    while (i < tag.size() && tag[i] == u' ')
         ++i;
-    qsizetype digits = i;
-    while (digits < tag.size() && tag[digits].isDigit())
-        ++digits;
-    return std::max(1, tag.sliced(i, digits - i).toInt());
+    if (i >= tag.size() || tag[i] != u'=')
+        return QString::fromLatin1(""); // there, without a value
+    ++i;
+    while (i < tag.size() && tag[i] == u' ')
+        ++i;
+    const QChar quote = i < tag.size() && (tag[i] == u'"' || tag[i] == u'\'') ? tag[i] : QChar();
+    if (!quote.isNull())
+        ++i;
+    qsizetype end = i;
+    while (end < tag.size() && (quote.isNull() ? tag[end] != u' ' : tag[end] != quote))
+        ++end;
+    return tag.sliced(i, end - i)
+        .toString()
+        .replace(QLatin1StringView("&quot;"), QLatin1StringView("\""))
+        .replace(QLatin1StringView("&#39;"), QLatin1StringView("'"))
+        .replace(QLatin1StringView("&amp;"), QLatin1StringView("&"));
 }
 
-} // namespace
+/// How many columns or rows a cell's tag says it spans (colspan, rowspan); 1 without a number.
+int span(QStringView tag, QStringView name) {
+    const QString value = attributeValue(tag, name);
+    qsizetype digits = 0;
+    while (digits < value.size() && value[digits].isDigit())
+        ++digits;
+    return std::max(1, QStringView(value).left(digits).toInt());
+}
 
-std::optional<std::vector<int>> htmlTableRowWidths(QStringView html) {
-    std::vector<int> widths;
+/// Walks the tags of the document's first table as a light reader sees them, without building a
+/// text: `sink.row()` at each of its rows, `sink.cell(tag)` at each of its cells (the tag's text),
+/// not those of a table nested in one. False when the document holds no table. Linear.
+template <typename Sink> bool walkTableTags(QStringView html, Sink& sink) {
     int depth = 0;
     bool seen = false;
+    bool inRow = false;
     qsizetype i = 0;
     while ((i = html.indexOf(u'<', i)) >= 0) {
         if (html.sliced(i).startsWith(u"<!--")) {
@@ -219,23 +242,68 @@ std::optional<std::vector<int>> htmlTableRowWidths(QStringView html) {
                 seen = true;
                 ++depth;
             } else if (depth > 0 && --depth == 0) {
-                return widths;
+                return true;
             }
             continue;
         }
         if (depth != 1 || ending)
             continue;
         if (is(u"tr")) {
-            widths.push_back(0);
+            sink.row();
+            inRow = true;
         } else if (is(u"td") || is(u"th")) {
-            if (widths.empty())
-                widths.push_back(0);
-            widths.back() += columnSpan(tag);
+            if (!inRow) // a cell before any row opens one
+                sink.row();
+            inRow = true;
+            sink.cell(tag);
         }
     }
-    if (!seen)
+    return seen;
+}
+
+} // namespace
+
+std::optional<std::vector<int>> htmlTableRowWidths(QStringView html) {
+    struct Widths {
+        std::vector<int> widths;
+        void row() { widths.push_back(0); }
+        void cell(QStringView tag) { widths.back() += span(tag, u"colspan"); }
+    } counter;
+    if (!walkTableTags(html, counter))
         return std::nullopt;
-    return widths;
+    return std::move(counter.widths);
+}
+
+std::vector<HeldNumber> htmlTableNumbers(QStringView html) {
+    struct Numbers {
+        std::vector<HeldNumber> numbers;
+        qsizetype at = -1; ///< the row being read
+        qsizetype column = 0;
+        bool spansRows = false;
+        void row() {
+            ++at;
+            column = 0;
+        }
+        void cell(QStringView tag) {
+            spansRows = spansRows || span(tag, u"rowspan") > 1;
+            QString value = attributeValue(tag, u"sdval");
+            if (!value.isNull()) {
+                // sdnum is the language, a system number, then the format's code
+                const QString format = attributeValue(tag, u"sdnum");
+                const qsizetype first = format.indexOf(u';');
+                const qsizetype second = first < 0 ? -1 : format.indexOf(u';', first + 1);
+                const QStringView code =
+                    second < 0 ? QStringView() : QStringView(format).sliced(second + 1);
+                if (showsAsNumber(code))
+                    numbers.push_back({at, column, std::move(value)});
+            }
+            column += span(tag, u"colspan");
+        }
+    } reader;
+    walkTableTags(html, reader);
+    if (reader.spansRows)
+        return {};
+    return std::move(reader.numbers);
 }
 
 std::optional<TableShape> htmlTableShape(QStringView html) {

@@ -35,6 +35,19 @@ std::optional<QList<QStringList>> fromHtmlTable(const QString& html);
 /// n), read from its tags alone, without building any text; none without a table. Linear.
 std::optional<std::vector<int>> htmlTableRowWidths(QStringView html);
 
+/// A number that a cell of the document's first table holds, as LibreOffice writes it beside the
+/// text it shows: the cell's place, as fromHtmlTable() reads it, and its value.
+struct HeldNumber {
+    qsizetype row = 0;
+    qsizetype column = 0;
+    QString value; ///< as written (sdval), "100000" where the cell shows "1.00E+05"
+};
+
+/// The numbers that the first table's cells hold (sdval) where their format (sdnum) shows them as
+/// numbers (showsAsNumber()), read from the tags alone; none from a table whose cells span rows,
+/// which the tags alone do not place. Linear.
+std::vector<HeldNumber> htmlTableNumbers(QStringView html);
+
 /// The shape of the table that fromHtmlTable() reads from `html`, from its tags alone; none
 /// without a table. Linear.
 std::optional<TableShape> htmlTableShape(QStringView html);

@@ -48,6 +48,26 @@ QByteArray toTabSeparated(const CopiedCells& cells) {
 
 namespace {
 
+/// Where the quoted cell that starts at `open` ends: its closing quote, the first quote not
+/// doubled, when a tab, a line end or the end of the text follows it; -1 when it is not so closed.
+/// Linear in the distance to that quote.
+qsizetype quotedCellEnd(QStringView text, qsizetype open) {
+    for (qsizetype i = open + 1; i < text.size(); ++i) {
+        if (text[i] != u'"')
+            continue;
+        if (i + 1 < text.size() && text[i + 1] == u'"') {
+            ++i;
+            continue;
+        }
+        const QStringView after = text.sliced(i + 1);
+        return after.isEmpty() || after.front() == u'\t' || after.front() == u'\n' ||
+                       after.startsWith(u"\r\n")
+                   ? i
+                   : -1;
+    }
+    return -1;
+}
+
 /// Walks tab-separated text as fromTabSeparated() reads it, telling `sink` each piece of a cell's
 /// text (`text(view)`), each cell's end (`endCell()`) and each row's end (`endRow()`); a sink that
 /// ignores the pieces builds nothing.
@@ -57,22 +77,19 @@ template <typename Sink> void walkTabSeparated(QStringView text, Sink& sink) {
     const qsizetype end = text.size();
     qsizetype i = 0;
     while (true) {
-        // At the start of a cell.
-        if (i < end && text[i] == u'"') {
+        // At the start of a cell. It is quoted when its closing quote ends it, as LibreOffice
+        // writes a cell that holds a line break; a cell such as "q" x is read as it stands.
+        if (const qsizetype close = i < end && text[i] == u'"' ? quotedCellEnd(text, i) : -1;
+            close >= 0) {
             qsizetype start = ++i;
-            for (; i < end; ++i) {
-                if (text[i] != u'"')
-                    continue;
-                sink.text(text.sliced(start, i - start));
-                if (i + 1 < end && text[i + 1] == u'"') {
-                    start = ++i; // a doubled quote is one, read with what follows
-                } else {
-                    start = ++i;
-                    break;
+            for (; i < close; ++i)
+                if (text[i] == u'"') {
+                    sink.text(text.sliced(start, i + 1 - start)); // a doubled quote is one
+                    start = ++i + 1;
                 }
-            }
-            if (start < i) // no closing quote: the cell runs to the end
-                sink.text(text.sliced(start, i - start));
+            if (start < close)
+                sink.text(text.sliced(start, close - start));
+            i = close + 1;
         }
         // The rest of the cell, read as it stands.
         const qsizetype start = i;

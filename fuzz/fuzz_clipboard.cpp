@@ -3,10 +3,11 @@
 
 // fuzz_clipboard.cpp - the clipboard's readers fed what any program on the desktop may offer.
 //
-// Each input is offered as tab-separated text, as HTML and as Gnumeric's cells, one reader at a
-// time and all at once, as a paste finds them. For any input a reader must not crash or hang, must
-// build the rows it counted beforehand (HTML: in proportion to its bytes); and the cells
-// that the text reader found must come back unchanged through every format a copy writes.
+// Each input is offered as tab-separated text, as HTML, as Gnumeric's cells and as LibreOffice's
+// text, one reader at a time and all at once, as a paste finds them. For any input a reader must
+// not crash or hang, must build the rows it counted beforehand (HTML: in proportion to its bytes);
+// and the cells that the text reader found must come back unchanged through every format a copy
+// writes.
 #include "fuzzcheck.h"
 
 #include "clipboard/clipboardcells.h"
@@ -149,6 +150,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     QMimeData gnumeric;
     gnumeric.setData(clipboard::kGnumericFormat, raw);
     checkTable(gnumeric, raw.size(), true);
+    // LibreOffice's text with its HTML, and everything at once: the HTML only lends cells
+    // (numbers, dates as shown) to rows already counted.
+    QMimeData libreOffice;
+    libreOffice.setData(clipboard::kLibreOfficeCellsFormat, raw);
+    libreOffice.setHtml(text);
+    checkTable(libreOffice, raw.size(), true);
+    QMimeData everything;
+    everything.setData(clipboard::kGnumericFormat, raw);
+    everything.setData(clipboard::kLibreOfficeCellsFormat, raw);
+    everything.setHtml(text);
+    everything.setText(text);
+    checkTable(everything, raw.size(), true);
 
     checkRoundTrip(rectangle(clipboard::fromTabSeparated(text)));
     return 0;

@@ -6,6 +6,7 @@
 #include "clipboard/clipboardcells.h"
 #include "clipboard/gnumericcells.h"
 #include "clipboard/htmltable.h"
+#include "clipboard/numberformat.h"
 #include "clipboard/tabseparated.h"
 
 #include <QMimeData>
@@ -29,6 +30,8 @@ private slots:
     void pasteReadsTheBestFormatOffered();
     void spreadsheetsAreToldWhatEachCellHolds_data();
     void spreadsheetsAreToldWhatEachCellHolds();
+    void numberFormatsAsSheetsShowThem_data();
+    void numberFormatsAsSheetsShowThem();
     void gnumericCellsAsGnumericWritesThem_data();
     void gnumericCellsAsGnumericWritesThem();
 };
@@ -90,6 +93,8 @@ void tst_clipboardcells::tabSeparatedTextAsOtherProgramsWriteIt_data() {
         << "\"x\ty\r\nz\"\"q\"\tw\n"
         << Rows{{"x\ty\r\nz\"q", "w"}};
     QTest::newRow("a quote inside a cell is a quote") << "5\"\tb" << Rows{{"5\"", "b"}};
+    QTest::newRow("a quote that does not end its cell is a quote, as LibreOffice writes it")
+        << "\"q\" x\t\"open\nb" << Rows{{"\"q\" x", "\"open"}, {"b"}};
     QTest::newRow("rows of their own widths") << "a\nb\tc\td\n" << Rows{{"a"}, {"b", "c", "d"}};
 }
 
@@ -158,6 +163,17 @@ void tst_clipboardcells::pasteReadsTheBestFormatOffered_data() {
     QTest::newRow("an empty text: offered, and pastes nothing")
         << "" << QString() << QByteArray() << Rows{};
     QTest::newRow("nothing at all") << QString() << QString() << QByteArray() << Rows{};
+    QTest::newRow("LibreOffice's numbers by their values where its format shows them as numbers")
+        << "t"
+        << "<table><tr><td sdval=\"100000\" sdnum=\"1033;0;0.00E+00\">1.00E+05</td>"
+           "<td sdval=\"45293\" sdnum=\"1033;0;MM/DD/YY\">01/02/24</td><td sdval=5>5</td></tr>"
+           "</table>"
+        << QByteArray() << Rows{{"100000", "01/02/24", "5"}};
+    QTest::newRow("a cell spanning rows, which the tags alone do not place: shown texts")
+        << "t"
+        << "<table><tr><td rowspan=2>a</td><td sdval=\"1\" sdnum=\"1033;\">1.0</td></tr>"
+           "<tr><td>b</td></tr></table>"
+        << QByteArray() << Rows{{"a", "1.0"}, {"", "b"}};
 }
 
 void tst_clipboardcells::pasteReadsTheBestFormatOffered() {
@@ -214,6 +230,23 @@ void tst_clipboardcells::spreadsheetsAreToldWhatEachCellHolds() {
                  qPrintable(html));
         QVERIFY2(xml.contains("Col=\"1\" ValueType=\"40\">" + number + "<"), qPrintable(xml));
     }
+}
+
+void tst_clipboardcells::numberFormatsAsSheetsShowThem_data() {
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("number");
+    for (const char* code : {"", "General", "Standard", "0", "#,##0.00", "0.00E+00", "0.0e-0",
+                             "[$$-409]#,##0.00", "[RED]-0;[<0]0", "\"kg\" 0", "0\\ _)*-"})
+        QTest::newRow(code) << code << true;
+    for (const char* code : {"MM/DD/YY", "m/d/yyyy", "[$-409]HH:MM", "[hh]", "0%", "# ?/?", "@",
+                             "BOOLEAN", "0E", "\"open", "[$$-409"})
+        QTest::newRow(code) << code << false;
+}
+
+void tst_clipboardcells::numberFormatsAsSheetsShowThem() {
+    QFETCH(QString, code);
+    QFETCH(bool, number);
+    QCOMPARE(clipboard::showsAsNumber(code), number);
 }
 
 void tst_clipboardcells::gnumericCellsAsGnumericWritesThem_data() {

@@ -44,6 +44,25 @@ QString payload(const QString& file) {
     return QStringLiteral(QT_TESTCASE_SOURCEDIR "/../clipboard/payloads/") + file;
 }
 
+/// What a program offered with one copy, target by target: its captured files `name`.EXTENSION,
+/// of the text targets it offered (the images, links and objects it also offered are left out).
+QStringList everyTarget(const QString& name) {
+    static const QList<std::pair<const char*, const char*>> targets = {
+        {"txt", "text/plain"},
+        {"html", "text/html"},
+        {"tsvc", "application/x-libreoffice-tsvc"},
+        {"slk", "application/x-openoffice-sylk;windows_formatname=\"Sylk\""},
+        {"dif", "application/x-openoffice-dif;windows_formatname=\"DIF\""},
+        {"rtf", "text/rtf"},
+        {"xml", "application/x-gnumeric"},
+        {"biff8", "Biff8"}};
+    QStringList offered;
+    for (const auto& [extension, target] : targets)
+        if (QFile::exists(payload(name + '.' + extension)))
+            offered << QString::fromLatin1(target) + '=' + name + '.' + extension;
+    return offered;
+}
+
 } // namespace
 
 class tst_x11 : public QObject {
@@ -63,8 +82,8 @@ private slots:
 private:
     /// Makes the window active and the grid's cell (col, row) current, with the focus.
     void focusCell(int col, int row);
-    /// Has another program own the clipboard, offering `file` as `target` alone.
-    void offer(const QString& target, const QString& file);
+    /// Has another program own the clipboard, offering each payload TARGET=FILE of `offered`.
+    void offer(const QStringList& offered);
     /// What another program reads from the clipboard as `target`.
     QByteArray readAsAnotherProgram(const QString& target);
     /// Column 1 of every row below the headings.
@@ -103,23 +122,25 @@ void tst_x11::focusCell(int col, int row) {
     QTRY_COMPARE(QApplication::focusWidget(), w->grid());
 }
 
-void tst_x11::offer(const QString& target, const QString& file) {
+void tst_x11::offer(const QStringList& offered) {
     owner = std::make_unique<QProcess>();
-    owner->setStandardInputFile(file);
-    // -quiet: it stays in the foreground, serving the clipboard until another program owns it.
-    owner->start(QStringLiteral("xclip"),
-                 {"-quiet", "-selection", "clipboard", "-t", target, "-i"});
+    QStringList arguments;
+    for (const QString& target : offered)
+        arguments << target.section(u'=', 0, -2) + '=' + payload(target.section(u'=', -1));
+    // It serves the clipboard until another program owns it.
+    owner->start(QStringLiteral(CLIPBOARD_OWNER), arguments);
     QVERIFY(owner->waitForStarted());
-    // Qt calls the X11 target of plain text by its MIME type. The paste may go ahead once this
-    // program reads the payload itself, from the new owner.
-    const QString mimeType = target == "UTF8_STRING" ? QStringLiteral("text/plain") : target;
-    QFile source(file);
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    const QByteArray bytes = source.readAll();
+    // The paste may go ahead once this program reads every payload itself, from the new owner.
     const QClipboard* clipboard = QGuiApplication::clipboard();
-    QTRY_VERIFY_WITH_TIMEOUT(!clipboard->ownsClipboard() && clipboard->mimeData() &&
-                                 clipboard->mimeData()->data(mimeType) == bytes,
-                             10000);
+    for (const QString& argument : arguments) {
+        QFile source(argument.section(u'=', -1));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        const QString target = argument.section(u'=', 0, -2);
+        QTRY_VERIFY_WITH_TIMEOUT(!clipboard->ownsClipboard() && clipboard->mimeData() &&
+                                     clipboard->mimeData()->data(target) == bytes,
+                                 10000);
+    }
 }
 
 QByteArray tst_x11::readAsAnotherProgram(const QString& target) {
@@ -200,9 +221,8 @@ void tst_x11::menuKeysOpenTheTableMenu() {
 }
 
 void tst_x11::pastesWhatOtherProgramsWrote_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<Rows>("cells");     // columns 1 to 4 of the rows pasted
+    QTest::addColumn<QStringList>("offered"); // TARGET=FILE, each captured from one copy
+    QTest::addColumn<Rows>("cells");          // columns 1 to 4 of the rows pasted
     QTest::addColumn<QPoint>("deleted"); // entry rows then taken out with Ctrl+-, first to last
     QTest::addColumn<Rows>("accepted");  // the list after accept; empty: refused
     QTest::addColumn<QStringList>("refusals"); // what the refusal names, line by line
@@ -214,13 +234,11 @@ void tst_x11::pastesWhatOtherProgramsWrote_data() {
                        {"Сигейт", "Барракуда", "500", "12500"}};
     const Rows kept = {calc[0], calc[1], calc[5]};
     QTest::newRow("LibreOffice Calc's HTML: empty cells as <br>")
-        << "calc-7.4.html"
-        << "text/html" << calc << QPoint(3, 5) << kept << QStringList{};
+        << QStringList{"text/html=calc-7.4.html"} << calc << QPoint(3, 5) << kept << QStringList{};
     Rows calcText = calc;
     calcText[4][2] = "a  b"; // spaces that the HTML folds, as a browser does
-    QTest::newRow("LibreOffice Calc's text")
-        << "calc-7.4.txt"
-        << "UTF8_STRING" << calcText << QPoint(3, 5) << kept << QStringList{};
+    QTest::newRow("LibreOffice Calc's text") << QStringList{"text/plain=calc-7.4.txt"} << calcText
+                                             << QPoint(3, 5) << kept << QStringList{};
     const Rows gnumeric = {{"seagate", "barracuda", "80", "4000"},
                            {"WD", "Blue\nP300", "-1", "-2500"},
                            {"", "", "", ""},
@@ -229,22 +247,42 @@ void tst_x11::pastesWhatOtherProgramsWrote_data() {
                            {"Сигейт", "Барракуда", "500", "12500"}};
     // DiamondMax is a letter too long, which accept names; the numbers beside it pass.
     QTest::newRow("Gnumeric's own cells: numbers whole")
-        << "gnumeric-1.12.55.xml"
-        << "application/x-gnumeric" << gnumeric << QPoint(2, 4) << Rows{}
-        << QStringList{"Row 2, column 2 (marka): '\u2068DiamondMax\u2069' is 10"};
+        << QStringList{"application/x-gnumeric=gnumeric-1.12.55.xml"} << gnumeric << QPoint(2, 4)
+        << Rows{} << QStringList{"Row 2, column 2 (marka): '\u2068DiamondMax\u2069' is 10"};
     Rows shown = gnumeric;
     shown[1] = {"WD", "Blue\nP300", "\u22121", "\u22122500"};
     shown[4] = {"Maxtor", "DiamondMax", "2.147E+09", "\u22122.15E+09"};
     QTest::newRow("Gnumeric's HTML: U+2212 read, a narrow column's number refused")
-        << "gnumeric-1.12.55.html"
-        << "text/html" << shown << QPoint(2, 4) << Rows{}
+        << QStringList{"text/html=gnumeric-1.12.55.html"} << shown << QPoint(2, 4) << Rows{}
         << QStringList{
                "3 cells cannot be accepted:", "Row 2, column 2 (marka): '\u2068DiamondMax\u2069'",
                "Row 2, column 3 (objom): '\u20682.147E+09\u2069'",
                "Row 2, column 4 (zena): '\u2068\u22122.15E+09\u2069'"};
+    // Every text target of one copy at once, as the sheets offer them: texts with their spaces
+    // and line breaks, numbers by their values whatever their format, a date, a truth value and a
+    // percentage as shown, so that accept refuses them.
+    const Rows sheet = {{"seagate", "barracuda", "80", "4000"},
+                        {" lead", "a  b", "100000", "12500"},
+                        {"", "", "", ""},
+                        {"WD", "Blue\nP300", "01/02/24", "2500"},
+                        {"Сигейт", "say \"hi\"", "TRUE", "100%"},
+                        {"\"q\" x", "xy", "end ", "80.5"}};
+    const QStringList sheetRefusals = {"6 cells and 1 blank row cannot be accepted:",
+                                       "Row 3 is blank",
+                                       "Row 4, column 2 (marka): '\u2068Blue<U+000A>P300\u2069'",
+                                       "Row 4, column 3 (objom): '\u206801/02/24\u2069'",
+                                       "Row 5, column 3 (objom): '\u2068TRUE\u2069'",
+                                       "Row 5, column 4 (zena): '\u2068100%\u2069'",
+                                       "Row 6, column 3 (objom): '\u2068end \u2069'",
+                                       "Row 6, column 4 (zena): '\u206880.5\u2069'"};
+    QTest::newRow("LibreOffice Calc, every text target: its own text, its HTML's values")
+        << everyTarget("calc-7.4-formats") << sheet << QPoint() << Rows{} << sheetRefusals;
+    QTest::newRow("Gnumeric, every target: its own cells, its HTML's dates")
+        << everyTarget("gnumeric-1.12.55-formats")
+        << sheet + Rows{{"", "", "", ""}, {"1/2/2024", "", "", ""}} << QPoint(7, 8) << Rows{}
+        << sheetRefusals;
     QTest::newRow("Chromium's table: a heading row, a line break, a blank row")
-        << "chromium-156.html"
-        << "text/html"
+        << QStringList{"text/html=chromium-156.html"}
         << Rows{{"firma", "marka", "objom", "zena"},
                 {"seagate", "barracuda", "80", "4\u202F000"},
                 {"WD", "Blue\nP300", "\u22121", "\u22122\u202F500"},
@@ -258,13 +296,12 @@ void tst_x11::pastesWhatOtherProgramsWrote_data() {
 }
 
 void tst_x11::pastesWhatOtherProgramsWrote() {
-    QFETCH(QString, file);
-    QFETCH(QString, target);
+    QFETCH(QStringList, offered);
     QFETCH(Rows, cells);
     QFETCH(QPoint, deleted);
     QFETCH(Rows, accepted);
     QFETCH(QStringList, refusals);
-    offer(target, payload(file));
+    offer(offered);
     focusCell(1, 1);
     press({"ctrl+v"});
     QTRY_COMPARE(w->rows().mid(0, cells.size()), cells);
@@ -286,7 +323,7 @@ void tst_x11::pastesWhatOtherProgramsWrote() {
     QCOMPARE(w->errors.size(), 1);
     QVERIFY(drives.empty());
     const QStringList lines = w->errors[0].split('\n');
-    QCOMPARE(lines.size(), refusals.size());
+    QVERIFY2(lines.size() == refusals.size(), qPrintable(w->errors[0]));
     for (qsizetype i = 0; i < lines.size(); ++i)
         QVERIFY2(lines[i].startsWith(refusals[i]), qPrintable(lines[i]));
 }
