@@ -66,12 +66,14 @@ QByteArray toHtmlTable(const CopiedCells& cells) {
                 const bool keepSpaces = foldsSpaces(cell);
                 if (keepSpaces)
                     html.put(QLatin1StringView(" style=\"white-space:pre-wrap\""));
-                html.put(QLatin1StringView(">"));
+                // LibreOffice gives pasted cells the serif font of its HTML pages unless each cell
+                // names one (it reads no style sheet for them): its own default for sheets.
+                html.put(QLatin1StringView("><font face=\"Liberation Sans\">"));
                 html.putEscaped(cell, QLatin1StringView("<br>"), keepSpaces);
                 // A browser shows no last line break: one more for a text that ends with one.
                 if (cell.endsWith(u'\n'))
                     html.put(QLatin1StringView("<br>"));
-                html.put(QLatin1StringView("</td>"));
+                html.put(QLatin1StringView("</font></td>"));
             }
             html.put(QLatin1StringView("</tr>"));
         }

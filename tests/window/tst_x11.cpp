@@ -347,8 +347,9 @@ void tst_x11::copiesAsSpreadsheetsReadThem() {
     // LibreOffice reads a number from sdval and a text from the format "@".
     const QString html = QString::fromUtf8(readAsAnotherProgram("text/html"));
     for (const char* cell :
-         {R"(<td sdnum="1033;0;@">007</td>)", R"(<td sdval="4000" sdnum="1033;">4 000</td>)",
-          R"(<td sdnum="1033;0;@">=1+1</td>)"})
+         {R"(<td sdnum="1033;0;@"><font face="Liberation Sans">007</font></td>)",
+          R"(<td sdval="4000" sdnum="1033;"><font face="Liberation Sans">4 000</font></td>)",
+          R"(<td sdnum="1033;0;@"><font face="Liberation Sans">=1+1</font></td>)"})
         QVERIFY2(html.contains(QLatin1StringView(cell)), cell);
     QCOMPARE(QString::fromUtf8(readAsAnotherProgram("UTF8_STRING")), text);
 }
