@@ -349,8 +349,7 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
         const std::array<EntryInput, 4> inputs = table.entryInputs(row);
         // A row left wholly blank (a spreadsheet's empty row, an inserted row) is one mistake,
         // not four.
-        if (std::all_of(inputs.begin(), inputs.end(),
-                        [](const EntryInput& cell) { return cell.typedText().isEmpty(); })) {
+        if (table.isBlankEntryRow(row)) {
             refused.addBlankRow(platform::Exception(
                 QCoreApplication::translate(
                     "TForm1", "Row %1 is blank: fill it in, or take it out with Delete Rows.")

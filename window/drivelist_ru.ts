@@ -79,6 +79,10 @@
         <translation>введено в последнюю строку, которую принятие не добавляет</translation>
     </message>
     <message>
+        <source>a blank row, which accept refuses: fill it in, or take it out</source>
+        <translation>пустая строка, которую принятие отклонит: заполните её или уберите</translation>
+    </message>
+    <message>
         <source>a new row, not in the list yet</source>
         <translation>новая строка, которой ещё нет в списке</translation>
     </message>

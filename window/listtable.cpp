@@ -106,6 +106,10 @@ void ListTable::noteEditsOver(const spisok& s) const {
         const grid::GridRows rows = grid->gridRows();
         if (column == kColumns.end() || row < rows.firstEntryRow())
             return {};
+        // A blank row is refused whole, whatever the list holds there.
+        if (ListTable(grid).isBlankEntryRow(row))
+            return QCoreApplication::translate(
+                "TForm1", "a blank row, which accept refuses: fill it in, or take it out");
         const QString& cell = grid->Cells(col, row);
         const std::size_t index = std::size_t(rows.indexOf(row));
         if (index < entries->size()) {
@@ -141,6 +145,14 @@ void ListTable::restore(const spisok& s, const TableEdits& edits) const {
 std::array<EntryInput, 4> ListTable::entryInputs(int row) const {
     return {EntryInput(grid, kColumns[0].col, row), EntryInput(grid, kColumns[1].col, row),
             EntryInput(grid, kColumns[2].col, row), EntryInput(grid, kColumns[3].col, row)};
+}
+
+bool ListTable::isBlankEntryRow(int row) const {
+    const grid::GridRows rows = rowRule();
+    return row >= rows.firstEntryRow() && row < rows.blankRow(grid->RowCount()) &&
+           std::all_of(kColumns.begin(), kColumns.end(), [this, row](const Column& column) {
+               return grid->Cells(column.col, row).isEmpty();
+           });
 }
 
 void ListTable::scrollToEntry(std::int32_t index) const {

@@ -64,6 +64,9 @@ public:
 
     /// The four cells of row `row`, in field order, to read an entry from.
     std::array<EntryInput, 4> entryInputs(int row) const;
+    /// Whether grid row `row` is an entry row (not the heading, not the blank last row) whose four
+    /// cells are empty: a row that accept refuses as a whole. Constant.
+    bool isBlankEntryRow(int row) const;
     /// Scrolls the row of the entry at `index` into view; a negative index scrolls nowhere.
     void scrollToEntry(std::int32_t index) const;
     /// Selects the row of the entry at `index` and scrolls it into view; with no such row in the

@@ -609,8 +609,9 @@ private:
         // A cell the list does not hold yet is noted, and the note says what the list holds.
         for (int row = 1; row < cells.size(); ++row)
             for (int col = 1; col < 5; ++col) {
-                if (model.isOpen(col, row))
-                    continue; // not written into the cell yet
+                if (model.isOpen(1, row) || model.isOpen(2, row) || model.isOpen(3, row) ||
+                    model.isOpen(4, row))
+                    continue; // not written into the cell yet, which may leave a blank row
                 const std::optional<QString> listed = model.listed(col, row);
                 const bool differs = cells[row][col] != listed.value_or(QString());
                 const QModelIndex cell = grid->cellIndex(col, row);
@@ -624,6 +625,17 @@ private:
                         .arg(col)
                         .arg(row)
                         .arg(shown(described));
+                // A blank entry row is noted as one that accept refuses, whatever the list holds.
+                bool blank = !lastRow;
+                for (int c = 1; c < 5; ++c)
+                    blank = blank && cells[row][c].isEmpty();
+                if (blank != note.startsWith("a blank row, which accept refuses"))
+                    return QStringLiteral("cell (%1, %2) of a%3 blank row is noted %4")
+                        .arg(col)
+                        .arg(row)
+                        .arg(blank ? "" : " non-", shown(note));
+                if (blank)
+                    continue;
                 if (differs == note.isEmpty())
                     return QStringLiteral("cell (%1, %2) should%3 be noted, its note is %4")
                         .arg(col)
