@@ -11,14 +11,65 @@
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
 
 #include <utility>
 
 namespace grid {
 
+namespace {
+
+/// A colour's relative luminance, as WCAG 2.1 defines it.
+double luminance(const QColor& color) {
+    const auto channel = [](float c) {
+        return c <= 0.04045f ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
+}
+
+} // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
 CellDelegate::CellDelegate(std::function<void(const TextEdit&)> write, QObject* parent)
     : QStyledItemDelegate(parent), write(std::move(write)) {}
+
+void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    const QVariant background = index.data(Qt::BackgroundRole);
+    if (!background.isValid())
+        return;
+    // The palette's highlight where it stands out from the cell's tint enough, else its text
+    // colour, which always does; on a selected cell, the selection's text colour.
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    const QPalette& palette = option.palette;
+    const QColor cell =
+        selected ? palette.color(QPalette::Highlight) : background.value<QBrush>().color();
+    QColor mark = palette.color(selected ? QPalette::HighlightedText : QPalette::Highlight);
+    if (contrastRatio(mark, cell) < 3.0)
+        mark = palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    const qreal side = std::max(4, option.fontMetrics.height() / 2);
+    const QRectF r = option.rect;
+    QPainterPath corner(r.topRight());
+    corner.lineTo(r.topRight() - QPointF(side, 0));
+    corner.lineTo(r.topRight() + QPointF(0, side));
+    corner.closeSubpath();
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->fillPath(corner, mark);
+    painter->restore();
+}
 
 void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                 const QModelIndex& index) const {

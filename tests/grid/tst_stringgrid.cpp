@@ -3,6 +3,7 @@
 
 // tst_stringgrid.cpp - the string grid and its model: cells, fixed headings, row and column counts,
 // editing.
+#include "grid/celldelegate.h"
 #include "grid/rowsort.h"
 #include "grid/stringgrid.h"
 #include "grid/stringgridmodel.h"
@@ -30,6 +31,8 @@ private slots:
     void gridFinishEditingCommitsTypedText();
     void shortenedCellShowsItsTextAsTooltip_data();
     void shortenedCellShowsItsTextAsTooltip();
+    void aNotedCellIsMarkedByContrast_data();
+    void aNotedCellIsMarkedByContrast();
     void withoutACellTheClipboardAndRowActionsDoNothing();
 };
 
@@ -197,6 +200,44 @@ void tst_stringgrid::shortenedCellShowsItsTextAsTooltip() {
     QApplication::sendEvent(grid.viewport(), &help);
     QCOMPARE(QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText(), tooltip);
     QToolTip::hideText();
+}
+
+void tst_stringgrid::aNotedCellIsMarkedByContrast_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("selected");
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x23, 0x23, 0x23));
+    dark.setColor(QPalette::Text, QColor(0xdd, 0xdd, 0xdd));
+    dark.setColor(QPalette::Highlight, QColor(0x1d, 0x3d, 0x5c)); // barely lighter than the cells
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    QTest::newRow("light") << QApplication::style()->standardPalette() << false;
+    QTest::newRow("light, selected") << QApplication::style()->standardPalette() << true;
+    QTest::newRow("dark, its highlight as dark as its cells") << dark << false;
+    QTest::newRow("dark, selected") << dark << true;
+}
+
+void tst_stringgrid::aNotedCellIsMarkedByContrast() {
+    QFETCH(QPalette, palette);
+    QFETCH(bool, selected);
+    QApplication::setPalette(palette);
+    grid::StringGrid grid;
+    grid.setRowCount(3);
+    grid.gridModel()->setNoter([](int col, int row) { return col == 2 && row == 1 ? "n" : ""; });
+    grid.goToCell(4, 1);
+    if (selected)
+        grid.selectionModel()->select(grid.cellIndex(2, 1), QItemSelectionModel::ClearAndSelect);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    const QImage shot = grid.viewport()->grab().toImage();
+    QApplication::setPalette(QPalette());
+    // The mark, in the top right corner, against the cell beside it; an unnoted cell bears none.
+    for (const int col : {2, 3}) {
+        const QRect cell = grid.visualRect(grid.cellIndex(col, 1));
+        const double ratio =
+            grid::contrastRatio(shot.pixelColor(cell.right() - 1, cell.top() + 1),
+                                shot.pixelColor(cell.left() + 1, cell.bottom() - 1));
+        QVERIFY2(col == 2 ? ratio >= 3.0 : ratio == 1.0, qPrintable(QString::number(ratio)));
+    }
 }
 
 void tst_stringgrid::withoutACellTheClipboardAndRowActionsDoNothing() {
