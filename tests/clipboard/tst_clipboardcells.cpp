@@ -166,7 +166,8 @@ void tst_clipboardcells::pasteReadsTheBestFormatOffered_data() {
     QTest::newRow("LibreOffice's numbers by their values where its format shows them as numbers")
         << "t"
         << "<table><tr><td sdval=\"100000\" sdnum=\"1033;0;0.00E+00\">1.00E+05</td>"
-           "<td sdval=\"45293\" sdnum=\"1033;0;MM/DD/YY\">01/02/24</td><td sdval=5>5</td></tr>"
+           "<td sdval=\"45293\" sdnum=\"1033;0;MM/DD/YY\">01/02/24</td><td sdval = '5' "
+           "sdnum>5.0</td></tr>"
            "</table>"
         << QByteArray() << Rows{{"100000", "01/02/24", "5"}};
     QTest::newRow("a cell spanning rows, which the tags alone do not place: shown texts")
@@ -238,11 +239,12 @@ void tst_clipboardcells::spreadsheetsAreToldWhatEachCellHolds() {
 void tst_clipboardcells::numberFormatsAsSheetsShowThem_data() {
     QTest::addColumn<QString>("code");
     QTest::addColumn<bool>("number");
-    for (const char* code : {"", "General", "Standard", "0", "#,##0.00", "0.00E+00", "0.0e-0",
-                             "[$$-409]#,##0.00", "[RED]-0;[<0]0", "\"kg\" 0", "0\\ _)*-"})
+    for (const char* code :
+         {"", "General", "Standard", "0", "#,##0.00", "0.00E+00", "0.0e-0", "[$$-409]#,##0.00",
+          "[RED]-0;[<0]0", "\"kg\" 0", "0\\ _)*-", "€#,##0", "[]0"})
         QTest::newRow(code) << code << true;
     for (const char* code : {"MM/DD/YY", "m/d/yyyy", "[$-409]HH:MM", "[hh]", "0%", "# ?/?", "@",
-                             "BOOLEAN", "0E", "\"open", "[$$-409"})
+                             "BOOLEAN", "0E", "0Ex", "\"open", "[$$-409"})
         QTest::newRow(code) << code << false;
 }
 
@@ -254,30 +256,56 @@ void tst_clipboardcells::numberFormatsAsSheetsShowThem() {
 
 void tst_clipboardcells::gnumericCellsAsGnumericWritesThem_data() {
     QTest::addColumn<QByteArray>("xml");
-    QTest::addColumn<Rows>("rows"); // empty: not a range
-    const QByteArray head = "<?xml version=\"1.0\"?><gnm:ClipboardRange "
-                            "xmlns:gnm=\"http://www.gnumeric.org/v10.dtd\" Cols=\"3\" Rows=\"2\" "
-                            "BaseCol=\"2\" BaseRow=\"5\"><gnm:Cells>";
+    QTest::addColumn<QString>("html"); // Gnumeric's HTML of the same copy, as the sheet shows it
+    QTest::addColumn<Rows>("rows");    // empty: not a range
+    const QByteArray range = "<?xml version=\"1.0\"?><gnm:ClipboardRange "
+                             "xmlns:gnm=\"http://www.gnumeric.org/v10.dtd\" Cols=\"3\" Rows=\"2\" "
+                             "BaseCol=\"2\" BaseRow=\"5\">";
+    const QByteArray head = range + "<gnm:Cells>";
     const QByteArray tail = "</gnm:Cells></gnm:ClipboardRange>";
     QTest::newRow("cells placed from the range's origin, rows to their last cell")
-        << head + "<gnm:Cell Row=\"5\" Col=\"4\" ValueType=\"60\">a</gnm:Cell>" + tail
+        << head + "<gnm:Cell Row=\"5\" Col=\"4\" ValueType=\"60\">a</gnm:Cell>" + tail << QString()
         << Rows{{"", "", "a"}, {}};
     QTest::newRow("a formula's result, not the formula")
         << head +
                "<gnm:Cell Row=\"6\" Col=\"2\" ExprID=\"1\" ValueType=\"40\" "
                "Value=\"5\">=2+3</gnm:Cell>" +
                tail
-        << Rows{{}, {"5"}};
+        << QString() << Rows{{}, {"5"}};
     QTest::newRow("a cell outside the range: not a range")
-        << head + "<gnm:Cell Row=\"9\" Col=\"2\" ValueType=\"60\">a</gnm:Cell>" + tail << Rows{};
-    QTest::newRow("broken XML: not a range") << head + "<gnm:Cell" << Rows{};
-    QTest::newRow("another document") << QByteArray("<html/>") << Rows{};
+        << head + "<gnm:Cell Row=\"9\" Col=\"2\" ValueType=\"60\">a</gnm:Cell>" + tail << QString()
+        << Rows{};
+    QTest::newRow("broken XML: not a range") << head + "<gnm:Cell" << QString() << Rows{};
+    QTest::newRow("another document") << QByteArray("<html/>") << QString() << Rows{};
+    QTest::newRow("a style region without its bounds: not a range")
+        << range + "<gnm:StyleRegion startRow=\"x\"/>" + tail << QString() << Rows{};
+    // A date by its style, a percentage by its own format, a number as it is.
+    const QByteArray shown = range +
+                             "<gnm:StyleRegion startCol=\"0\" startRow=\"1\" endCol=\"0\" "
+                             "endRow=\"1\"><gnm:Style Format=\"mm/dd/yy\"/></gnm:StyleRegion>"
+                             "<gnm:Cells><gnm:Cell Row=\"5\" Col=\"2\" ValueType=\"40\" "
+                             "ValueFormat=\"0%\">1</gnm:Cell><gnm:Cell Row=\"5\" Col=\"3\" "
+                             "ValueType=\"40\">1</gnm:Cell><gnm:Cell Row=\"6\" Col=\"2\" "
+                             "ValueType=\"40\">45293</gnm:Cell>" +
+                             tail;
+    QTest::newRow("numbers shown otherwise: as the sheet's HTML shows them")
+        << shown << "<table><tr><td>100%</td><td>1.0</td></tr><tr><td>01/02/24</td></tr></table>"
+        << Rows{{"100%", "1"}, {"01/02/24"}};
+    QTest::newRow("numbers shown otherwise, the HTML of other rows: the HTML")
+        << shown << "<table><tr><td>h</td></tr></table>" << Rows{{"h"}};
 }
 
 void tst_clipboardcells::gnumericCellsAsGnumericWritesThem() {
     QFETCH(QByteArray, xml);
+    QFETCH(QString, html);
     QFETCH(Rows, rows);
-    QCOMPARE(clipboard::fromGnumericCells(xml).value_or(Rows{}), rows);
+    QMimeData data;
+    data.setData(clipboard::kGnumericFormat, xml);
+    if (!html.isNull())
+        data.setHtml(html);
+    const clipboard::ClipboardTable table(&data);
+    QCOMPARE(table.rows(), rows);
+    QCOMPARE(table.rowCount(), rows.size());
 }
 
 QTEST_MAIN(tst_clipboardcells)
