@@ -5,6 +5,7 @@
 #include "editbuilders.h"
 
 #include "gridrows.h"
+#include "platform/counted.h"
 #include "platform/exception.h"
 
 #include <QCoreApplication>
@@ -55,7 +56,7 @@ qsizetype rowCountAfterPaste(const StringGridModel& cells, int top, qsizetype li
 }
 
 /// `n` with its digits grouped as the user's language groups them ("1,000,000").
-QString counted(qsizetype n) {
+QString grouped(qsizetype n) {
     return QLocale().toString(qlonglong(n));
 }
 
@@ -73,10 +74,12 @@ void refuseOversized(const StringGridModel& cells, const QRect& selection,
     if (rowCount > maxRows)
         throw platform::Exception(
             QCoreApplication::translate(
-                "grid", "The clipboard holds %1 lines; pasted from row %2 they would make %3 "
-                        "entry rows, and the table holds at most %4.")
-                .arg(counted(shape.rows), counted(topLeft.y()), counted(entryRows(cells, rowCount)),
-                     counted(entryRows(cells, maxRows))));
+                "grid", "The clipboard holds %1; pasted from row %2 they would make %3 entry "
+                        "rows, and the table holds at most %4.")
+                .arg(platform::counted("grid", shape.rows, QT_TRANSLATE_NOOP("grid", "1 line"),
+                                       QT_TRANSLATE_N_NOOP("grid", "%Ln lines")),
+                     grouped(topLeft.y()), grouped(entryRows(cells, rowCount)),
+                     grouped(entryRows(cells, maxRows))));
     const int lastCol = cells.gridColCount() - 1;
     const int fit = lastCol + 1 - topLeft.x();
     if (shape.columns > fit)
@@ -118,11 +121,11 @@ std::optional<RowInsertion> insertRowsEdit(const StringGridModel& cells, const Q
     const qsizetype rowCount = cells.gridRowCount() + qsizetype(count);
     if (rowCount > maxRows)
         throw platform::Exception(
-            QCoreApplication::translate("grid",
-                                        "%1 rows more would make %2 entry rows, and the table "
-                                        "holds at most %3.")
-                .arg(counted(count), counted(entryRows(cells, rowCount)),
-                     counted(entryRows(cells, maxRows))));
+            QCoreApplication::translate("grid", "%1 more would make %2 entry rows, and the table "
+                                                "holds at most %3.")
+                .arg(platform::counted("grid", count, QT_TRANSLATE_NOOP("grid", "1 row"),
+                                       QT_TRANSLATE_N_NOOP("grid", "%Ln rows")),
+                     grouped(entryRows(cells, rowCount)), grouped(entryRows(cells, maxRows))));
     const int top = std::max(selection.top(), cells.rowRule().firstEntryRow());
     return RowInsertion{top, QList<QStringList>(count, QStringList(cells.gridColCount())),
                         QCoreApplication::translate("grid", "Insert Rows")};

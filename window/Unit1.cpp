@@ -14,6 +14,7 @@
 #include "grid/stringgridmodel.h"
 #include "platform/announcer.h"
 #include "platform/conversions.h"
+#include "platform/counted.h"
 #include "platform/enterkey.h"
 #include "platform/errorboundary.h"
 #include "platform/fontmap.h"
@@ -119,10 +120,13 @@ QString spokenEdit(const grid::GridEdit& edit) {
     if (std::holds_alternative<grid::RowOrder>(edit))
         return QCoreApplication::translate("TForm1", "The rows are sorted.");
     if (const auto* inserted = std::get_if<grid::RowInsertion>(&edit))
-        return QCoreApplication::translate("TForm1", "%n rows inserted.", nullptr,
-                                           int(inserted->texts.size()));
+        return platform::counted("TForm1", inserted->texts.size(),
+                                 QT_TRANSLATE_NOOP("TForm1", "1 row inserted."),
+                                 QT_TRANSLATE_N_NOOP("TForm1", "%n rows inserted."));
     if (const auto* removed = std::get_if<grid::RowRemoval>(&edit))
-        return QCoreApplication::translate("TForm1", "%n rows deleted.", nullptr, removed->count);
+        return platform::counted("TForm1", removed->count,
+                                 QT_TRANSLATE_NOOP("TForm1", "1 row deleted."),
+                                 QT_TRANSLATE_N_NOOP("TForm1", "%n rows deleted."));
     return {};
 }
 
@@ -366,9 +370,10 @@ void TForm1::Button6Click(QObject* /*Sender*/) {
     refused.throwIfAny();
     // Puts the rebuilt list in place and repaints the grid.
     pushStep(std::make_unique<AcceptCommand>(drives, table, std::move(rebuilt)));
-    announcer->announce(
-        QCoreApplication::translate("TForm1", "The edits are accepted: the list holds %n entries.",
-                                    nullptr, int(drives.size())));
+    announcer->announce(platform::counted(
+        "TForm1", drives.size(),
+        QT_TRANSLATE_NOOP("TForm1", "The edits are accepted: the list holds 1 entry."),
+        QT_TRANSLATE_N_NOOP("TForm1", "The edits are accepted: the list holds %n entries.")));
 }
 
 void showList(const spisok& s) {

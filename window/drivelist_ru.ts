@@ -130,6 +130,10 @@
         <source>The rows are sorted.</source>
         <translation>Строки отсортированы.</translation>
     </message>
+    <message>
+        <source>1 row inserted.</source>
+        <translation>Вставлена 1 строка.</translation>
+    </message>
     <message numerus="yes">
         <source>%n rows inserted.</source>
         <translation>
@@ -137,6 +141,10 @@
             <numerusform>Вставлены %n строки.</numerusform>
             <numerusform>Вставлено %n строк.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 row deleted.</source>
+        <translation>Удалена 1 строка.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows deleted.</source>
@@ -161,6 +169,10 @@
     <message>
         <source>The list is cleared.</source>
         <translation>Список очищен.</translation>
+    </message>
+    <message>
+        <source>The edits are accepted: the list holds 1 entry.</source>
+        <translation>Правки приняты: в списке 1 запись.</translation>
     </message>
     <message numerus="yes">
         <source>The edits are accepted: the list holds %n entries.</source>
@@ -214,8 +226,20 @@
         <translation>удаление</translation>
     </message>
     <message>
-        <source>The clipboard holds %1 lines; pasted from row %2 they would make %3 entry rows, and the table holds at most %4.</source>
-        <translation>Строк в буфере обмена: %1; вставленные со строки %2, они дали бы строк с записями: %3, а в таблице их может быть не больше %4.</translation>
+        <source>The clipboard holds %1; pasted from row %2 they would make %3 entry rows, and the table holds at most %4.</source>
+        <translation>В буфере обмена %1; вставленные со строки %2, они дали бы строк с записями: %3, а в таблице их может быть не больше %4.</translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation>1 строка</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln lines</source>
+        <translation>
+            <numerusform>%Ln строка</numerusform>
+            <numerusform>%Ln строки</numerusform>
+            <numerusform>%Ln строк</numerusform>
+        </translation>
     </message>
     <message>
         <source>Paste</source>
@@ -234,8 +258,20 @@
         <translation>удаление строк</translation>
     </message>
     <message>
-        <source>%1 rows more would make %2 entry rows, and the table holds at most %3.</source>
-        <translation>Ещё строк: %1; вместе строк с записями было бы %2, а в таблице их может быть не больше %3.</translation>
+        <source>%1 more would make %2 entry rows, and the table holds at most %3.</source>
+        <translation>Ещё %1 — вместе строк с записями было бы %2, а в таблице их может быть не больше %3.</translation>
+    </message>
+    <message>
+        <source>1 row</source>
+        <translation>1 строка</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows</source>
+        <translation>
+            <numerusform>%Ln строка</numerusform>
+            <numerusform>%Ln строки</numerusform>
+            <numerusform>%Ln строк</numerusform>
+        </translation>
     </message>
     <message>
         <source>Insert Rows</source>

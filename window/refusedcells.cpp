@@ -4,6 +4,8 @@
 // refusedcells.cpp - the cells that one accept refuses, named in one message.
 #include "refusedcells.h"
 
+#include "platform/counted.h"
+
 #include <QCoreApplication>
 
 void RefusedCells::add(const platform::Exception& refusal) {
@@ -18,17 +20,6 @@ void RefusedCells::addBlankRow(const platform::Exception& refusal) {
     ++blankRows;
 }
 
-namespace {
-
-/// `n` things as a person counts them: the singular for one, which English has no plural form
-/// for, and the language's own plural forms for the rest.
-QString counted(int n, const char* one, const char* many) {
-    return n == 1 ? QCoreApplication::translate("TForm1", one)
-                  : QCoreApplication::translate("TForm1", many, nullptr, n);
-}
-
-} // namespace
-
 void RefusedCells::throwIfAny() const {
     if (count == 0)
         return;
@@ -39,13 +30,15 @@ void RefusedCells::throwIfAny() const {
     const QString heading =
         blankRows == 0
             ? QCoreApplication::translate("TForm1", "%n cells cannot be accepted:", nullptr, cells)
-        : cells == 0 ? QCoreApplication::translate(
-                           "TForm1", "%n blank rows cannot be accepted:", nullptr, blankRows)
-                     : QCoreApplication::translate("TForm1", "%1 and %2 cannot be accepted:")
-                           .arg(counted(cells, QT_TRANSLATE_NOOP("TForm1", "1 cell"),
-                                        QT_TRANSLATE_N_NOOP("TForm1", "%n cells")),
-                                counted(blankRows, QT_TRANSLATE_NOOP("TForm1", "1 blank row"),
-                                        QT_TRANSLATE_N_NOOP("TForm1", "%n blank rows")));
+        : cells == 0
+            ? QCoreApplication::translate("TForm1", "%n blank rows cannot be accepted:", nullptr,
+                                          blankRows)
+            : QCoreApplication::translate("TForm1", "%1 and %2 cannot be accepted:")
+                  .arg(platform::counted("TForm1", cells, QT_TRANSLATE_NOOP("TForm1", "1 cell"),
+                                         QT_TRANSLATE_N_NOOP("TForm1", "%n cells")),
+                       platform::counted("TForm1", blankRows,
+                                         QT_TRANSLATE_NOOP("TForm1", "1 blank row"),
+                                         QT_TRANSLATE_N_NOOP("TForm1", "%n blank rows")));
     QStringList lines = {heading};
     lines << messages;
     if (count > kNamed)

@@ -68,6 +68,10 @@ void tst_editbuilders::pasteWritesFromTheSelection_data() {
         << 2 << QRect(1, 3, 1, 1) << Rows(7, {"x"}) << QPoint() << Rows{} << -1
         << "The clipboard holds 7 lines; pasted from row 3 they would make 9 entry rows, and the "
            "table holds at most 8.";
+    QTest::newRow("one line past the bound, counted as one")
+        << 8 << QRect(1, 9, 1, 1) << Rows{{"x"}} << QPoint() << Rows{} << -1
+        << "The clipboard holds 1 line; pasted from row 9 they would make 9 entry rows, and the "
+           "table holds at most 8.";
     QTest::newRow("up to the bound")
         << 2 << QRect(1, 3, 1, 1) << Rows(6, {"x"}) << QPoint(1, 3) << Rows(6, {"x"}) << 10 << "";
     QTest::newRow("an empty clipboard: no edit")
