@@ -8,6 +8,7 @@
 #include "stringgridmodel.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -46,16 +47,21 @@ CellDelegate::CellDelegate(std::function<void(const TextEdit&)> write, QObject* 
 
 void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, option, index);
-    const QVariant background = index.data(Qt::BackgroundRole);
-    if (!background.isValid())
+    // As QStyledItemDelegate::paint() draws a cell, with the item's roles read once: a cell's
+    // note is written when it is asked for.
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QWidget* view = option.widget;
+    (view ? view->style() : QApplication::style())
+        ->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
+    if (item.backgroundBrush.style() == Qt::NoBrush)
         return;
     // The palette's highlight where it stands out from the cell's tint enough, else its text
     // colour, which always does; on a selected cell, the selection's text colour.
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     const QPalette& palette = option.palette;
     const QColor cell =
-        selected ? palette.color(QPalette::Highlight) : background.value<QBrush>().color();
+        selected ? palette.color(QPalette::Highlight) : item.backgroundBrush.color();
     QColor mark = palette.color(selected ? QPalette::HighlightedText : QPalette::Highlight);
     if (contrastRatio(mark, cell) < 3.0)
         mark = palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
