@@ -6,6 +6,7 @@
 
 #include "celldelegate.h"
 #include "clipboard/clipboardcells.h"
+#include "currentcell.h"
 #include "editbuilders.h"
 #include "platform/announcer.h"
 #include "platform/errorboundary.h"
@@ -25,6 +26,7 @@ namespace grid {
 
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new StringGridModel(this)) {
     setModel(cellModel);
+    current = new CurrentCell(this);
     setItemDelegate(new CellDelegate(
         [this](const TextEdit& edit) {
             requestEdit(edit);
@@ -274,9 +276,14 @@ void StringGrid::focusInEvent(QFocusEvent* event) {
     announceCurrentCell();
 }
 
+QModelIndex StringGrid::currentCell() const {
+    return current->index();
+}
+
 void StringGrid::announceCurrentCell() {
-    if (std::exchange(cellToAnnounce, false) && currentIndex().isValid())
-        announceCell(cellModel->gridCol(currentIndex()), cellModel->gridRow(currentIndex()));
+    if (const QModelIndex cell = currentCell();
+        std::exchange(cellToAnnounce, false) && cell.isValid())
+        announceCell(cellModel->gridCol(cell), cellModel->gridRow(cell));
 }
 
 void StringGrid::announceCell(int col, int row) {
@@ -289,7 +296,7 @@ void StringGrid::announceCell(int col, int row) {
 void StringGrid::finishEditing() {
     if (state() != QAbstractItemView::EditingState)
         return;
-    if (QWidget* editor = indexWidget(currentIndex())) {
+    if (QWidget* editor = indexWidget(currentCell())) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
@@ -323,7 +330,7 @@ void StringGrid::selectRowCells(int row) {
 
 void StringGrid::selectCells(const QRect& rect) {
     const QModelIndex first = cellIndex(rect.left(), rect.top());
-    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    current->set(first);
     selectionModel()->select(QItemSelection(first, cellIndex(rect.right(), rect.bottom())),
                              QItemSelectionModel::ClearAndSelect);
 }
@@ -333,8 +340,8 @@ QRect StringGrid::selectedRect() const {
     const QItemSelection selection = selectionModel()->selection();
     for (const QItemSelectionRange& range : selection)
         rect |= QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom()));
-    if (rect.isNull() && currentIndex().isValid())
-        rect = QRect(currentIndex().column(), currentIndex().row(), 1, 1);
+    if (const QModelIndex cell = currentCell(); rect.isNull() && cell.isValid())
+        rect = QRect(cell.column(), cell.row(), 1, 1);
     return rect.isNull() ? rect : rect.translated(fixedCols(), fixedRows());
 }
 
@@ -394,16 +401,15 @@ void StringGrid::selectEntries() {
     if (!rows.hasEntryRows(RowCount()) || ColCount() <= fixedCols()) {
         // No entries: no cell at all, so that a copy has nothing to put on the clipboard.
         clearSelection();
-        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+        current->clear();
         return;
     }
     const QRect entries(QPoint(fixedCols(), rows.firstEntryRow()),
                         QPoint(ColCount() - 1, rows.lastEntryRow(RowCount())));
-    const QModelIndex current = currentIndex();
     // As in a spreadsheet, the current cell stays where it is when it is among the entries, so
     // that typing goes on where the user was.
-    if (current.isValid() &&
-        entries.contains(cellModel->gridCol(current), cellModel->gridRow(current))) {
+    if (const QModelIndex cell = currentCell();
+        cell.isValid() && entries.contains(cellModel->gridCol(cell), cellModel->gridRow(cell))) {
         selectionModel()->select(QItemSelection(cellIndex(entries.left(), entries.top()),
                                                 cellIndex(entries.right(), entries.bottom())),
                                  QItemSelectionModel::ClearAndSelect);
@@ -431,7 +437,8 @@ void StringGrid::sortRows(int col, Qt::SortOrder order) {
 }
 
 int StringGrid::currentColumn() const {
-    return currentIndex().isValid() ? cellModel->gridCol(currentIndex()) : -1;
+    const QModelIndex cell = currentCell();
+    return cell.isValid() ? cellModel->gridCol(cell) : -1;
 }
 
 void StringGrid::sortAscending() {
@@ -517,7 +524,7 @@ void StringGrid::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Mouse) {
         openMenu(event->globalPos());
     } else {
-        const QRect cell = visualRect(currentIndex());
+        const QRect cell = visualRect(currentCell());
         openMenu(viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint()));
     }
     event->accept();

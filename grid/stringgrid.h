@@ -21,6 +21,8 @@ class QMenu;
 
 namespace grid {
 
+class CurrentCell;
+
 /// A table view over its own StringGridModel, which holds the texts and their notes; what its
 /// actions do to the cells is built by the edit builders (editbuilders.h), what they put on and
 /// read from the clipboard by clipboardcells.h, and a cell is edited through CellDelegate. Cells
@@ -72,6 +74,9 @@ public:
     QModelIndex cellIndex(int col, int row) const;
     /// Makes cell (column, row) current, scrolls it into view and gives the grid the focus.
     void goToCell(int col, int row);
+    /// The current cell, where typing, the keys, a paste and the sorts act, also while the focus
+    /// is elsewhere; the view's own current index is then invalid (CurrentCell).
+    QModelIndex currentCell() const;
 
     /// Writes the text of an open in-place editor into its cell and closes the editor, so that
     /// what the user typed is what the cells hold.
@@ -183,6 +188,7 @@ private:
     void selectCells(const QRect& rect);
 
     StringGridModel* cellModel;
+    CurrentCell* current = nullptr;
     std::function<void(const GridEdit&)> editHandler;
     QAction* cutAction = nullptr;
     QAction* copyAction = nullptr;

@@ -26,6 +26,16 @@ bool tabTo(WindowTest& w, QWidget* target, Qt::Key key) {
     return QApplication::focusWidget() == target;
 }
 
+/// Whether a screen reader is told that the grid's current cell has the focus.
+bool currentCellFocused(grid::StringGrid* grid) {
+    const QModelIndex cell = grid->currentCell();
+    return QAccessible::queryAccessibleInterface(grid)
+        ->tableInterface()
+        ->cellAt(cell.row(), cell.column())
+        ->state()
+        .focused;
+}
+
 QString accessibleName(QWidget* widget) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
     return a ? a->text(QAccessible::Name) : QString();
@@ -155,6 +165,8 @@ void tst_accessibility::keyboardNeverLandsOnAHeading_data() {
     QTest::addColumn<QPoint>("cell");
     QTest::newRow("first focus") << QList<int>{} << QPoint(1, 1);
     QTest::newRow("up and left") << QList<int>{Qt::Key_Up, Qt::Key_Left} << QPoint(1, 1);
+    QTest::newRow("down, away to a button and back")
+        << QList<int>{Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab} << QPoint(1, 2);
 }
 
 void tst_accessibility::keyboardNeverLandsOnAHeading() {
@@ -165,8 +177,11 @@ void tst_accessibility::keyboardNeverLandsOnAHeading() {
     w->button("Button6")->setFocus();
     QTest::keyClick(w->button("Button6"), Qt::Key_Tab); // the last control hands on to the grid
     QCOMPARE(QApplication::focusWidget(), grid);
-    for (int key : keys)
-        QTest::keyClick(grid, Qt::Key(key));
+    for (int key : keys) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        // Only what has the focus says so: the current cell while the table has it.
+        QCOMPARE(currentCellFocused(grid), QApplication::focusWidget() == grid);
+    }
     QCOMPARE(grid->currentIndex(), grid->cellIndex(cell.x(), cell.y()));
 }
 

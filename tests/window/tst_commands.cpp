@@ -343,6 +343,7 @@ void tst_commands::acceptTakesTheCellStillBeingEdited() {
     w->addAll(kThree);
     grid::StringGrid* grid = w->grid();
     const QModelIndex cell = grid->cellIndex(4, 3);
+    grid->setFocus();
     grid->setCurrentIndex(cell);
     QTest::keyClick(grid->viewport(), Qt::Key_F2);
     auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell));

@@ -517,7 +517,7 @@ private:
             model.commitOpenEditor(); // opening the menu ends the editing
         } else {
             log << name;
-            currentBefore = grid->currentIndex();
+            currentBefore = grid->currentCell();
             trigger(step.action);
         }
         checkClipboard = name == "copy" || name == "cut";
@@ -688,6 +688,22 @@ private:
                                    model.clipboardText());
                 !d.isEmpty())
                 return d;
+        // A screen reader takes a focused cell for the keyboard focus: the current cell says so
+        // while the focus is in the table, and only then.
+        if (const QModelIndex current = grid->currentCell(); current.isValid()) {
+            const QWidget* focus = QApplication::focusWidget();
+            const bool inGrid = focus && (focus == grid || grid->isAncestorOf(focus));
+            // Read afresh: headless, no screen reader has Qt keep its cells in step with the rows.
+            QAccessible::deleteAccessibleInterface(
+                QAccessible::uniqueId(QAccessible::queryAccessibleInterface(grid)));
+            if (QAccessible::queryAccessibleInterface(grid)
+                    ->tableInterface()
+                    ->cellAt(current.row(), current.column())
+                    ->state()
+                    .focused != inGrid)
+                return QStringLiteral("the current cell tells a screen reader it has%1 the focus")
+                    .arg(inGrid ? " not" : "");
+        }
         if (QString d = compareLayout(); !d.isEmpty())
             return d;
         if (QString d = compareView(); !d.isEmpty())
@@ -746,7 +762,7 @@ private:
         }
         // Select All leaves the current cell where it was among the entries, as a spreadsheet does.
         if (selectedAll && currentBefore.isValid() && currentBefore.row() < grid->RowCount() - 2 &&
-            grid->currentIndex() != currentBefore)
+            grid->currentCell() != currentBefore)
             return QStringLiteral("Select All moved the current cell");
         if (!model.foundRow() && !selectedAll && !searched)
             return {};
