@@ -7,6 +7,7 @@
 #include "exception.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QThread>
 
@@ -24,6 +25,10 @@ void showDialog(const QString& message, const std::function<void()>& dismissed) 
     if (dismissed)
         QObject::connect(box, &QDialog::finished, box, [dismissed] { dismissed(); });
     box->setWindowModality(Qt::ApplicationModal);
+    // The row of buttons stands in for its first button, and would tell screen readers that it
+    // has the focus too.
+    if (auto* buttons = box->findChild<QDialogButtonBox*>())
+        buttons->setFocusProxy(nullptr);
     // Inside the event loop the dialog is shown without a nested loop of its own, so that the
     // handler that failed returns at once (a press sent over the accessibility bus gets its
     // answer) while the dialog still blocks the window until it is closed.

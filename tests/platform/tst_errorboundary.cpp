@@ -6,6 +6,8 @@
 #include "platform/errorboundary.h"
 #include "platform/exception.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -98,6 +100,12 @@ void tst_errorboundary::errorDialogShowsTheMessage() {
     QVERIFY(open);
     QCOMPARE(open->text(), "still open");
     QCOMPARE(open->windowModality(), Qt::ApplicationModal);
+    // Only the button with the focus tells a screen reader so, not the row that holds it.
+    QAbstractButton* ok = open->button(QMessageBox::Ok);
+    QTRY_VERIFY(ok->hasFocus());
+    for (QWidget* part : open->findChildren<QWidget*>())
+        QCOMPARE(QAccessible::queryAccessibleInterface(part)->state().focused,
+                 part == static_cast<QWidget*>(ok));
     QVERIFY(!ledBack);
     open->accept();
     QTRY_VERIFY(!open); // closing deletes it
