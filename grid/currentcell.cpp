@@ -13,7 +13,7 @@
 namespace grid {
 
 CurrentCell::CurrentCell(QAbstractItemView* view)
-    : QObject(view), view(view), aside(new QItemSelectionModel(view->model(), this)) {
+    : view(view), aside(new QItemSelectionModel(view->model(), this)) {
     view->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this,
             [this] { hasFocusWithin() ? giveBack() : holdAside(); });

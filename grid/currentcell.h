@@ -23,7 +23,7 @@ class CurrentCell : public QObject {
     Q_OBJECT
 
 public:
-    /// Watches `view`, whose model and selection model are set and stay.
+    /// Watches `view`, which outlives it, and whose model and selection model are set and stay.
     explicit CurrentCell(QAbstractItemView* view);
 
     /// The current cell, wherever the focus is; invalid for none.

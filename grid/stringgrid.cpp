@@ -6,7 +6,6 @@
 
 #include "celldelegate.h"
 #include "clipboard/clipboardcells.h"
-#include "currentcell.h"
 #include "editbuilders.h"
 #include "platform/announcer.h"
 #include "platform/errorboundary.h"
@@ -26,7 +25,7 @@ namespace grid {
 
 StringGrid::StringGrid(QWidget* parent) : QTableView(parent), cellModel(new StringGridModel(this)) {
     setModel(cellModel);
-    current = new CurrentCell(this);
+    current = std::make_unique<CurrentCell>(this);
     setItemDelegate(new CellDelegate(
         [this](const TextEdit& edit) {
             requestEdit(edit);

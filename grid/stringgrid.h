@@ -5,6 +5,7 @@
 #pragma once
 
 #include "columnwidths.h"
+#include "currentcell.h"
 #include "gridedit.h"
 #include "gridrows.h"
 #include "rowsort.h"
@@ -14,14 +15,13 @@
 #include <QTableView>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
 class QMenu;
 
 namespace grid {
-
-class CurrentCell;
 
 /// A table view over its own StringGridModel, which holds the texts and their notes; what its
 /// actions do to the cells is built by the edit builders (editbuilders.h), what they put on and
@@ -188,7 +188,8 @@ private:
     void selectCells(const QRect& rect);
 
     StringGridModel* cellModel;
-    CurrentCell* current = nullptr;
+    /// Goes before the view does: it asks the view of the focus, which changes as the view goes.
+    std::unique_ptr<CurrentCell> current;
     std::function<void(const GridEdit&)> editHandler;
     QAction* cutAction = nullptr;
     QAction* copyAction = nullptr;
