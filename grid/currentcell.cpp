@@ -17,8 +17,8 @@ CurrentCell::CurrentCell(QAbstractItemView* view)
     view->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this,
             [this] { hasFocusWithin() ? giveBack() : holdAside(); });
-    // A cell made current while the focus is elsewhere (a search's row, a paste from the menu
-    // that closed) goes aside at once; the view has scrolled to it by then.
+    // A cell made current while the focus is elsewhere (a search's row, a refused cell before the
+    // grid takes the focus) goes aside at once; the view has scrolled to it by then.
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid() && !hasFocusWithin())
